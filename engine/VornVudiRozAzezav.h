@@ -1,0 +1,103 @@
+#pragma once
+// The file component: owns one register tree per block, knows the period and the output file,
+// and writes the file block by block in the order 0, A, C, D, F, I, M, P, 1, 9.
+#include <memory>
+#include <string>
+
+#include "VornEPCBloco_0_Class.h"
+#include "VornEPCBloco_1_Class.h"
+#include "VornEPCBloco_9_Class.h"
+#include "VornEPCBloco_A_Class.h"
+#include "VornEPCBloco_C_Class.h"
+#include "VornEPCBloco_D_Class.h"
+#include "VornEPCBloco_F_Class.h"
+#include "VornEPCBloco_I_Class.h"
+#include "VornEPCBloco_M_Class.h"
+#include "VornEPCBloco_P_Class.h"
+#include "VornTXTClass.h"
+
+// Plain named component, the base of the file component.
+class TVornComponent {
+public:
+  virtual ~TVornComponent() = default;
+  std::string Name;
+};
+
+class TVornVUDIRozAzezav : public TVornComponent {
+public:
+  TVornVUDIRozAzezav();
+
+  // Settings copied to every block.
+  const std::string& Delimitador() const { return delimitador_; }
+  void SetDelimitador(const std::string& value);
+  bool ReplaceDelimitador() const { return replaceDelimitador_; }
+  void SetReplaceDelimitador(bool value);
+  bool TrimString() const { return trimString_; }
+  void SetTrimString(bool value);
+  const std::string& CurMascara() const { return curMascara_; }
+  void SetCurMascara(const std::string& value);
+  const TErrorEvent& OnError() const { return onError_; }
+  void SetOnError(TErrorEvent handler);
+  TDateTime DT_INI() const { return dtIni_; }
+  void SetDT_INI(TDateTime value);
+  TDateTime DT_FIN() const { return dtFin_; }
+  void SetDT_FIN(TDateTime value);
+  int LinhasBuffer() const { return txt_.LinhasBuffer(); }
+  void SetLinhasBuffer(int value) { txt_.SetLinhasBuffer(value); }
+  // Output folder, always ending with the folder separator when not empty.
+  const std::string& Path() const { return path_; }
+  void SetPath(const std::string& value);
+  // File name; a value with a folder part also sets Path.
+  const std::string& Arquivo() const { return arquivo_; }
+  void SetArquivo(const std::string& value);
+  const std::vector<std::string>& Conteudo() const { return txt_.Conteudo; }
+  bool Inicializado() const { return inicializado_; }
+
+  // The four before-write events of block C, stored in its writer.
+  struct TEventsBloco_C {
+    std::string Name = "EventsBloco_C";
+  } EventsBloco_C;
+
+  TBloco_0 Bloco_0;
+  TBloco_A Bloco_A;
+  TBloco_C Bloco_C;
+  TBloco_D Bloco_D;
+  TBloco_F Bloco_F;
+  TBloco_I Bloco_I;
+  TBloco_M Bloco_M;
+  TBloco_P Bloco_P;
+  TBloco_1 Bloco_1;
+  TBloco_9 Bloco_9;
+
+  void IniciaGeracao();
+  void WriteBloco_0();
+  void WriteBloco_A(bool FechaBloco = true);
+  void WriteBloco_C(bool FechaBloco = true);
+  void WriteBloco_D();
+  void WriteBloco_F();
+  void WriteBloco_I();
+  void WriteBloco_M();
+  void WriteBloco_P();
+  void WriteBloco_1();
+  void WriteBloco_9();
+  void SaveFileTXT();
+  void LimpaRegistros();
+
+private:
+  template <typename F> void ForEachBloco(F f);
+  void WriteBlocoInteiro(TVornSPED& bloco);
+  void WriteBlocoParcial(TVornSPED& bloco, bool FechaBloco);
+  void AddEntradasAbertura(TVornSPED& bloco);
+  void AddEntradaFechamento(TVornSPED& bloco);
+  void SetSemDados();
+
+  TVornTXTClass txt_;
+  std::string arquivo_;
+  bool inicializado_ = false;
+  TErrorEvent onError_;
+  TDateTime dtIni_ = 0, dtFin_ = 0;
+  std::string path_;
+  std::string delimitador_;
+  bool replaceDelimitador_ = false, trimString_ = false;
+  std::string curMascara_;
+};
