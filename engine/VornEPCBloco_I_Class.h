@@ -15,6 +15,13 @@ public:
   TRegistroI001& RegistroI001() { return *registroI001_; }
   TRegistroI990& RegistroI990() { return *registroI990_; }
   TRegistroI001& RegistroI001New() { return *registroI001_; }
+  TRegistroI010& RegistroI010New() { return registroI001_->RegistroI010.New(); }
+  TRegistroI100& RegistroI100New();
+  TRegistroI199& RegistroI199New();
+  TRegistroI200& RegistroI200New();
+  TRegistroI299& RegistroI299New();
+  TRegistroI300& RegistroI300New();
+  TRegistroI399& RegistroI399New();
 
   // Writes the I001 line on the first call of a generation only, then the I010 records not
   // yet written (from position RegistroI010Count), so a block can be written in parts.
@@ -34,6 +41,16 @@ public:
 
 private:
   void CriaRegistros();
+  TRegistroI010& UltimoI010(const char* child);
+  TRegistroI100& UltimoI100(const char* child);
+  TRegistroI200& UltimoI200(const char* child);
+  void WriteRegistroI010(TRegistroI001& rI001);
+  void WriteRegistroI100(TRegistroI010& rI010);
+  void WriteRegistroI199(TRegistroI100& rI100);
+  void WriteRegistroI200(TRegistroI100& rI100);
+  void WriteRegistroI299(TRegistroI200& rI200);
+  void WriteRegistroI300(TRegistroI200& rI200);
+  void WriteRegistroI399(TRegistroI300& rI300);
 
   std::unique_ptr<TRegistroI001> registroI001_;
   std::unique_ptr<TRegistroI990> registroI990_;

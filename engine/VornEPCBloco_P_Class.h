@@ -15,6 +15,12 @@ public:
   TRegistroP001& RegistroP001() { return *registroP001_; }
   TRegistroP990& RegistroP990() { return *registroP990_; }
   TRegistroP001& RegistroP001New() { return *registroP001_; }
+  TRegistroP010& RegistroP010New() { return registroP001_->RegistroP010.New(); }
+  TRegistroP100& RegistroP100New();
+  TRegistroP110& RegistroP110New();
+  TRegistroP199& RegistroP199New();
+  TRegistroP200& RegistroP200New() { return registroP001_->RegistroP200.New(); }
+  TRegistroP210& RegistroP210New();
 
   void WriteRegistroP001();
   void WriteRegistroP990();
@@ -32,6 +38,13 @@ public:
 
 private:
   void CriaRegistros();
+  TRegistroP100& UltimoP100(const char* child);
+  void WriteRegistroP010(TRegistroP001& rP001);
+  void WriteRegistroP100(TRegistroP010& rP010);
+  void WriteRegistroP110(TRegistroP100& rP100);
+  void WriteRegistroP199(TRegistroP100& rP100);
+  void WriteRegistroP200(TRegistroP001& rP001);
+  void WriteRegistroP210(TRegistroP200& rP200);
 
   std::unique_ptr<TRegistroP001> registroP001_;
   std::unique_ptr<TRegistroP990> registroP990_;
