@@ -78,6 +78,31 @@ void TVornVUDIRozAzezav::SetDT_FIN(TDateTime value) {
   Bloco_0.Registro0000().DT_FIN = value;
 }
 
+const TWriteRegistroC481Event& TVornVUDIRozAzezav::TEventsBloco_C::OnBeforeWriteRegistroC481() const {
+  return owner_->Bloco_C.OnBeforeWriteRegistroC481;
+}
+void TVornVUDIRozAzezav::TEventsBloco_C::SetOnBeforeWriteRegistroC481(TWriteRegistroC481Event value) {
+  owner_->Bloco_C.OnBeforeWriteRegistroC481 = std::move(value);
+}
+const TWriteRegistroC485Event& TVornVUDIRozAzezav::TEventsBloco_C::OnBeforeWriteRegistroC485() const {
+  return owner_->Bloco_C.OnBeforeWriteRegistroC485;
+}
+void TVornVUDIRozAzezav::TEventsBloco_C::SetOnBeforeWriteRegistroC485(TWriteRegistroC485Event value) {
+  owner_->Bloco_C.OnBeforeWriteRegistroC485 = std::move(value);
+}
+const TWriteRegistroC491Event& TVornVUDIRozAzezav::TEventsBloco_C::OnBeforeWriteRegistroC491() const {
+  return owner_->Bloco_C.OnBeforeWriteRegistroC491;
+}
+void TVornVUDIRozAzezav::TEventsBloco_C::SetOnBeforeWriteRegistroC491(TWriteRegistroC491Event value) {
+  owner_->Bloco_C.OnBeforeWriteRegistroC491 = std::move(value);
+}
+const TWriteRegistroC495Event& TVornVUDIRozAzezav::TEventsBloco_C::OnBeforeWriteRegistroC495() const {
+  return owner_->Bloco_C.OnBeforeWriteRegistroC495;
+}
+void TVornVUDIRozAzezav::TEventsBloco_C::SetOnBeforeWriteRegistroC495(TWriteRegistroC495Event value) {
+  owner_->Bloco_C.OnBeforeWriteRegistroC495 = std::move(value);
+}
+
 void TVornVUDIRozAzezav::SetPath(const std::string& value) {
   path_ = TrimControl(value);
   if (!path_.empty() && !IsSep(path_.back())) path_ += kSep;

@@ -53,10 +53,28 @@ public:
   const std::vector<std::string>& Conteudo() const { return txt_.Conteudo; }
   bool Inicializado() const { return inicializado_; }
 
-  // The four before-write events of block C, stored in its writer.
-  struct TEventsBloco_C {
+  // The four before-write events of block C: reading and writing pass straight through to
+  // the events stored in the block C writer; this sub-object stores nothing itself.
+  class TEventsBloco_C {
+  public:
+    explicit TEventsBloco_C(TVornVUDIRozAzezav& owner) : owner_(&owner) {}
+    ~TEventsBloco_C() { owner_ = nullptr; }
+    TEventsBloco_C(const TEventsBloco_C&) = delete;
+    TEventsBloco_C& operator=(const TEventsBloco_C&) = delete;
     std::string Name = "EventsBloco_C";
-  } EventsBloco_C;
+
+    const TWriteRegistroC481Event& OnBeforeWriteRegistroC481() const;
+    void SetOnBeforeWriteRegistroC481(TWriteRegistroC481Event value);
+    const TWriteRegistroC485Event& OnBeforeWriteRegistroC485() const;
+    void SetOnBeforeWriteRegistroC485(TWriteRegistroC485Event value);
+    const TWriteRegistroC491Event& OnBeforeWriteRegistroC491() const;
+    void SetOnBeforeWriteRegistroC491(TWriteRegistroC491Event value);
+    const TWriteRegistroC495Event& OnBeforeWriteRegistroC495() const;
+    void SetOnBeforeWriteRegistroC495(TWriteRegistroC495Event value);
+
+  private:
+    TVornVUDIRozAzezav* owner_;
+  } EventsBloco_C{*this};
 
   TBloco_0 Bloco_0;
   TBloco_A Bloco_A;
