@@ -15,6 +15,12 @@ public:
   TRegistroA001& RegistroA001() { return *registroA001_; }
   TRegistroA990& RegistroA990() { return *registroA990_; }
   TRegistroA001& RegistroA001New() { return *registroA001_; }
+  TRegistroA010& RegistroA010New() { return registroA001_->RegistroA010.New(); }
+  TRegistroA100& RegistroA100New();
+  TRegistroA110& RegistroA110New();
+  TRegistroA111& RegistroA111New();
+  TRegistroA120& RegistroA120New();
+  TRegistroA170& RegistroA170New();
 
   // Writes the A001 line on the first call of a generation only, then the A010 records not
   // yet written (from position RegistroA010Count), so a block can be written in parts.
@@ -34,6 +40,13 @@ public:
 
 private:
   void CriaRegistros();
+  TRegistroA100& UltimoA100(const char* child);
+  void WriteRegistroA010();
+  void WriteRegistroA100(TRegistroA010& rA010);
+  void WriteRegistroA110(const TRegistroA100& rA100);
+  void WriteRegistroA111(const TRegistroA100& rA100);
+  void WriteRegistroA120(const TRegistroA100& rA100);
+  void WriteRegistroA170(const TRegistroA100& rA100);
 
   std::unique_ptr<TRegistroA001> registroA001_;
   std::unique_ptr<TRegistroA990> registroA990_;
