@@ -2,7 +2,6 @@
 // so the run writes those blocks empty.
 #include "FrmVUDIRozAzezav.h"
 
-void TFrmVUDIRozAzezav::ExtraiBloco0() {}
 void TFrmVUDIRozAzezav::ExtraiBlocoA() {}
 void TFrmVUDIRozAzezav::ExtraiBlocoC() {}
 void TFrmVUDIRozAzezav::ExtraiBlocoCConsolidado() {}

@@ -9,8 +9,8 @@ const std::string kSitDocNfce =
     "(nfce.cd_sitdoc<>\"02\" and nfce.cd_sitdoc<>\"03\" and nfce.cd_sitdoc<>\"04\" and nfce.cd_sitdoc<>\"05\")";
 
 void Unidade(TSqlLinhas& s) {
-  s({"create temporary table if not exists unidade(", "cd_prod varchar(6) default \"\",",
-     "un_prod char(6) default \"\")"}).Fim();
+  s({"create temporary table if not exists unidade(", "cd_prod varchar(60) default \"\",",
+     "un_prod varchar(60) default \"\")"}).Fim();
   s("delete from unidade").Fim();
   s({"insert into unidade select nfentit.cd_mat,nfentit.un_prod from nfentit",
      "left join nfent on nfent.nr_nfent=nfentit.nr_nfent",
@@ -42,8 +42,8 @@ void Unidade(TSqlLinhas& s) {
 }
 
 void Natope(TSqlLinhas& s, bool individual, bool nfce) {
-  s({"create temporary table if not exists natope (", "cd_natope varchar(4) default \"\",",
-     "nm_natope varchar(30) default \"\",", "nr_nf varchar(6) default \"\",", "dt_natope date)"})
+  s({"create temporary table if not exists natope (", "cd_natope varchar(60) default \"\",",
+     "nm_natope varchar(100) default \"\",", "nr_nf varchar(60) default \"\",", "dt_natope date)"})
       .Fim();
   s("delete from natope;");
   if (!individual) return;
@@ -72,22 +72,22 @@ void Natope(TSqlLinhas& s, bool individual, bool nfce) {
 
 void C490(TSqlLinhas& s) {
   s("drop table if exists c490").Fim();
-  s({"create temporary table if not exists c490 (", "nr_coo varchar(6) default \"\",",
-     "cd_prod varchar(14) default \"\",", "vl_total decimal(13,2) default 0,", "sn_canc char(1) default \"\",",
-     "tx_icms decimal(6,2) default 0,", "sit_b char(2) default \"\",", "nr_cfop varchar(5) default \"\")"})
+  s({"create temporary table if not exists c490 (", "nr_coo varchar(60) default \"\",",
+     "cd_prod varchar(60) default \"\",", "vl_total decimal(13,2) default 0,", "sn_canc varchar(60) default \"\",",
+     "tx_icms decimal(6,2) default 0,", "sit_b varchar(60) default \"\",", "nr_cfop varchar(60) default \"\")"})
       .Fim();
 }
 
 void M400800(TSqlLinhas& s, bool nfce) {
-  s({"create temporary table if not exists m400800 (", "tp_doc int(1) default 0,", "cd_prod varchar(6) default \"\",",
-     "nat_rec char(3) default \"\",", "cd_cod char(2) default \"\",", "tx_cod decimal(6,2) default 0,",
-     "vl_cod decimal(13,2) default 0,", "nr_doc varchar(10) default \"\",", "tx_desc decimal(12,4) default 0)"})
+  s({"create temporary table if not exists m400800 (", "tp_doc int(1) default 0,", "cd_prod varchar(60) default \"\",",
+     "nat_rec varchar(60) default \"\",", "cd_cod varchar(60) default \"\",", "tx_cod decimal(6,2) default 0,",
+     "vl_cod decimal(13,2) default 0,", "nr_doc varchar(60) default \"\",", "tx_desc decimal(12,4) default 0)"})
       .Fim();
   s("delete from m400800;");
   s("drop table if exists m400800temp;");
   s({"create table if not exists m400800temp (", "id int(11) not null auto_increment primary key,",
-     "tp_doc tinyint(1) default 0,", "nat_rec char(3) default \"\",", "cd_cod char(2) default \"\",",
-     "cd_prod varchar(6) default \"\",", "vl_cod decimal(13,2) default 0)"})
+     "tp_doc tinyint(1) default 0,", "nat_rec varchar(60) default \"\",", "cd_cod varchar(60) default \"\",",
+     "cd_prod varchar(60) default \"\",", "vl_cod decimal(13,2) default 0)"})
       .Fim();
   s("delete from m400800temp;");
   s({"insert into m400800 select 1,nfitem.cd_mat,material.nat_rec,nfitem.cd_pis,nfitem.tx_pis,nfitem.vl_totalnf,nf.nr_nf,1 from nfitem",
@@ -117,10 +117,10 @@ struct Tributo {
 };
 
 void M100500(TSqlLinhas& s) {
-  s({"create temporary table if not exists m100500 (", "nr_nf varchar(10) default \"\",", "dt_entrada date,",
-     "cd_prod varchar(6) default \"\",", "tx_desc decimal(13,2) default 0,", "vl_bruto decimal(13,2) default 0,",
-     "vl_item decimal(13,2) default 0,", "cd_cod char(2) default \"\",", "tx_cod decimal(6,2) default 0,",
-     "cd_tpcred char(3) default \"\",", "cd_bccredito char(2) default \"\",", "nr_cfop varchar(4) default \"\",",
+  s({"create temporary table if not exists m100500 (", "nr_nf varchar(60) default \"\",", "dt_entrada date,",
+     "cd_prod varchar(60) default \"\",", "tx_desc decimal(13,2) default 0,", "vl_bruto decimal(13,2) default 0,",
+     "vl_item decimal(13,2) default 0,", "cd_cod varchar(60) default \"\",", "tx_cod decimal(6,2) default 0,",
+     "cd_tpcred varchar(60) default \"\",", "cd_bccredito varchar(60) default \"\",", "nr_cfop varchar(60) default \"\",",
      "sn_lojaestoque tinyint(1) default 0,", "tp_piscofins tinyint(1) default 0)"})
       .Fim();
   s("delete from m100500;");
@@ -204,16 +204,16 @@ void M100500(TSqlLinhas& s) {
 
 void M200600(TSqlLinhas& s, bool nfce) {
   s("drop table if exists m200600temp;");
-  s({"create table m200600temp(", "tp_doc int(1) default 0,", "cd_prod varchar(14) default \"\",",
+  s({"create table m200600temp(", "tp_doc int(1) default 0,", "cd_prod varchar(60) default \"\",",
      "vl_icms decimal(10,2) default 0,", "vl_bc decimal(15,2) default 0,", "tx_cod decimal(6,2) default 0,",
      "tp_piscofins tinyint(1) default 0)"})
       .Fim();
   s("delete from m200600temp;");
   s("drop table if exists m200600;");
-  s({"create table if not exists m200600 (", "tp_doc int(1) default 0,", "nr_nf varchar(10) default \"\",",
-     "dt_nf date,", "cd_prod varchar(14) default \"\",", "tx_desc decimal(10,4) default 0,",
+  s({"create table if not exists m200600 (", "tp_doc int(1) default 0,", "nr_nf varchar(60) default \"\",",
+     "dt_nf date,", "cd_prod varchar(60) default \"\",", "tx_desc decimal(10,4) default 0,",
      "vl_icms decimal(10,2) default 0,", "vl_item decimal(15,2) default 0,", "vl_bc decimal(15,2) default 0,",
-     "cd_codrec varchar(6) default \"\",", "cd_codcont char(2) default \"\",", "cd_cod char(2) default \"\",",
+     "cd_codrec varchar(60) default \"\",", "cd_codcont varchar(60) default \"\",", "cd_cod varchar(60) default \"\",",
      "tx_cod decimal(6,2) default 0,", "sn_lojaestoque tinyint(1) default 0,", "tp_piscofins tinyint(1) default 0)"})
       .Fim();
   s("delete from m200600").Fim();
@@ -263,11 +263,11 @@ const char* kClienteCampos[] = {
     "cliente.nm_end,cliente.nr_nro,\"\",cliente.nm_bai from cliente"};
 
 void Participantes(TSqlLinhas& s, bool nfce) {
-  s({"create temporary table if not exists participantes (", "cd_part varchar(14) default \"\",",
-     "nm_part varchar(60) default \"\",", "cd_pais varchar(4) default \"\",", "nr_cnpj varchar(14) default \"\",",
-     "nr_cpf varchar(14) default \"\",", "nr_ie varchar(30) default \"\",", "cd_cid varchar(8) default \"\",",
-     "nr_suframa varchar(20) default \"\",", "nm_end varchar(60) default \"\",", "nr_nro varchar(10) default \"\",",
-     "nm_compl varchar(20) default \"\",", "nm_bai varchar(30) default \"\")"})
+  s({"create temporary table if not exists participantes (", "cd_part varchar(60) default \"\",",
+     "nm_part varchar(100) default \"\",", "cd_pais varchar(60) default \"\",", "nr_cnpj varchar(60) default \"\",",
+     "nr_cpf varchar(60) default \"\",", "nr_ie varchar(60) default \"\",", "cd_cid varchar(60) default \"\",",
+     "nr_suframa varchar(60) default \"\",", "nm_end varchar(100) default \"\",", "nr_nro varchar(60) default \"\",",
+     "nm_compl varchar(100) default \"\",", "nm_bai varchar(100) default \"\")"})
       .Fim();
   s("delete from participantes").Fim();
   s({"insert ignore into participantes select",
