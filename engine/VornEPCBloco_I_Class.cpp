@@ -1,7 +1,5 @@
 #include "VornEPCBloco_I_Class.h"
 
-#include <stdexcept>
-
 #include "FieldChecks.h"
 
 TBloco_I::TBloco_I() { CriaRegistros(); }
@@ -54,7 +52,7 @@ void TBloco_I::WriteRegistroI010(TRegistroI001& rI001) {
   auto& lista = rI001.RegistroI010;
   const int n = lista.Count();
   const int k = RegistroI010Count;
-  if (n == 0) throw std::out_of_range("O bloco I com dados não tem nenhum registro I010!");
+  // Without establishments there is nothing below I001 to write.
   // The establishment written last may have received I100 records since the previous pass;
   // written I100 lists are emptied, so this writes only the new ones.
   if (k > 0) WriteRegistroI100(lista[k - 1]);

@@ -129,10 +129,13 @@ TEST_F(BlocoI, LaterPassKeepsRevenueAddedBeforeANewEstablishment) {
   EXPECT_EQ(b.Conteudo.back(), "|I990|12|");
 }
 
-TEST_F(BlocoI, DataWithoutEstablishmentFails) {
+TEST_F(BlocoI, DataWithoutEstablishmentWritesOnlyOpeningAndClosing) {
   b.RegistroI001New().IND_MOV = TVornIndMov::imComDados;
-  EXPECT_THROW(b.WriteRegistroI001(), std::out_of_range);
-  EXPECT_EQ(b.Conteudo, (std::vector<std::string>{"|I001|0|"}));
+  b.WriteRegistroI001();
+  b.WriteRegistroI001();
+  b.WriteRegistroI990();
+  EXPECT_EQ(b.Conteudo, (std::vector<std::string>{"|I001|0|", "|I990|2|"}));
+  EXPECT_EQ(b.RegistroI010Count, 0);
 }
 
 TEST_F(BlocoI, InvalidCnpjIsReportedAndWritten) {
