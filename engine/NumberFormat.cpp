@@ -2,6 +2,8 @@
 
 #include <charconv>
 #include <cmath>
+#include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <cstdlib>
 #include <stdexcept>
@@ -19,8 +21,44 @@ MaskShape ParseMask(const std::string& mask) {
   return m;
 }
 
+constexpr int64_t kPow10[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000};
+
+// "-"? integer part (at least minIntDigits digits) then, when decimals > 0, the separator and
+// exactly `decimals` digits of the non-negative count `units` of 10^-decimals.
+void AppendUnits(std::string& out, bool neg, uint64_t units, int decimals, int minIntDigits, char sep) {
+  char buf[64];
+  char* const end = buf + sizeof buf;
+  char* p = end;
+  int n = 0;
+  for (; n + 2 <= decimals; n += 2, units /= 100) {  // two digits per division
+    const unsigned d = static_cast<unsigned>(units % 100);
+    *--p = static_cast<char>('0' + d % 10);
+    *--p = static_cast<char>('0' + d / 10);
+  }
+  for (; n < decimals; ++n, units /= 10) *--p = static_cast<char>('0' + units % 10);
+  if (decimals > 0) *--p = sep;
+  int intDigits = 0;
+  do {
+    *--p = static_cast<char>('0' + units % 10);
+    units /= 10;
+    ++intDigits;
+  } while (units != 0);
+  for (; intDigits < std::max(1, minIntDigits); ++intDigits) *--p = '0';
+  if (neg) *--p = '-';
+  out.append(p, static_cast<size_t>(end - p));
+}
+
 void AppendFixed(std::string& out, int64_t raw, int decimals, int minIntDigits, char sep) {
   // raw has four decimals; bring it to `decimals` decimals with ties to even.
+  if (decimals >= 0 && decimals <= 4 && raw > INT64_MIN) {
+    const int64_t div = kPow10[4 - decimals];
+    const uint64_t mag = static_cast<uint64_t>(raw < 0 ? -raw : raw);
+    uint64_t q = mag / static_cast<uint64_t>(div);
+    const uint64_t r = mag % static_cast<uint64_t>(div);
+    if (2 * r > static_cast<uint64_t>(div) || (2 * r == static_cast<uint64_t>(div) && q % 2 != 0)) ++q;
+    AppendUnits(out, raw < 0 && q != 0, q, decimals, minIntDigits, sep);
+    return;
+  }
   __int128 v = raw;
   if (decimals < 4) {
     int64_t div = 1;
@@ -50,6 +88,23 @@ void AppendFixed(std::string& out, int64_t raw, int decimals, int minIntDigits, 
 void AppendHalfAway(std::string& out, long double value, int decimals, char sep, int significant) {
   if (decimals < 0) decimals = 0;
   if (!std::isfinite(value)) throw std::invalid_argument("Valor numérico inválido");
+  // Fast path: when the scaled value is clearly away from a half unit, cutting it to
+  // `significant` digits first (error below 10^(1-significant) of it) cannot change the
+  // rounding, so the digits come from integer arithmetic. Values near a half take the exact
+  // path below.
+  if (decimals <= 9 && significant >= 15 && significant <= 18) {
+    const long double a = std::fabs(value) * static_cast<long double>(kPow10[decimals]);
+    if (a < 1e15L) {
+      uint64_t q = static_cast<uint64_t>(a);
+      const long double frac = a - static_cast<long double>(q);
+      const long double margin = a * (significant == 18 ? 1e-16L : 1e-13L);
+      if (std::fabs(frac - 0.5L) > margin) {
+        if (frac > 0.5L) ++q;
+        AppendUnits(out, value < 0 && q != 0, q, decimals, 1, sep);
+        return;
+      }
+    }
+  }
   char buf[64];
   auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, significant - 1);
   std::string_view sci(buf, static_cast<size_t>(res.ptr - buf));

@@ -88,7 +88,7 @@ public:
 };
 
 inline TLinha::TLinha(TVornSPED& block, std::string_view reg) : block_(block), w_(block) {
-  line_.reserve(128);
+  line_.reserve(256);  // the longest usual lines (C170, C100) fit without a second allocation
   w_.AppendText(line_, reg);
 }
 inline void TLinha::Add() { block_.AddLine(std::move(line_)); }

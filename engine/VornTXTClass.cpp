@@ -30,11 +30,41 @@ std::string FormatMsg(const std::string& fmt, const std::vector<std::string>& ar
 }
 
 namespace {
-bool IsTwoDecimalMask(const std::string& m) { return m == "#0.00"; }
+bool IsTwoDecimalMask(const std::string& m) {
+  return m.size() == 5 && m[0] == '#' && m[1] == '0' && m[2] == '.' && m[3] == '0' && m[4] == '0';
+}
+
+// Nearest integer, ties to even: what the fixed-point conversion does, without a library call
+// on the hot path. |x| stays below 2^63 (checked by the caller); x - trunc(x) is exact.
+int64_t RoundTiesEven(long double x) {
+  int64_t i = static_cast<int64_t>(x);
+  const long double f = x - static_cast<long double>(i);
+  if (f > 0.5L || (f == 0.5L && (i & 1) != 0)) ++i;
+  else if (f < -0.5L || (f == -0.5L && (i & 1) != 0)) --i;
+  return i;
+}
+
+bool IsAscii(const std::string& s) {
+  const char* p = s.data();
+  size_t n = s.size();
+  uint64_t any = 0;
+  for (; n >= 8; p += 8, n -= 8) {
+    uint64_t w;
+    std::memcpy(&w, p, 8);
+    any |= w;
+  }
+  for (; n > 0; ++p, --n) any |= static_cast<unsigned char>(*p);
+  return (any & 0x8080808080808080ULL) == 0;
+}
+
+void AppendDelimitador(std::string& line, const std::string& d) {
+  if (d.size() == 1) line.push_back(d[0]);
+  else line += d;
+}
 }  // namespace
 
 void TVornTXTClass::AppendText(std::string& line, std::string_view Value, int Size, bool Nulo, char Caracter) const {
-  line += Delimitador;
+  AppendDelimitador(line, Delimitador);
   if (Nulo && Value.empty()) return;
   std::string cleaned;
   std::string_view v = Value;
@@ -42,7 +72,8 @@ void TVornTXTClass::AppendText(std::string& line, std::string_view Value, int Si
     cleaned = ReplaceAll(std::string(v), Delimitador, "");
     v = cleaned;
   }
-  if (TrimString) v = TrimControlView(v);
+  if (TrimString && !v.empty() && (static_cast<unsigned char>(v.front()) <= 32 || static_cast<unsigned char>(v.back()) <= 32))
+    v = TrimControlView(v);
   if (Size > 0) {
     size_t len = Utf8Length(v);
     if (len > static_cast<size_t>(Size)) { line += Utf8Left(v, Size); return; }
@@ -83,7 +114,7 @@ void TVornTXTClass::AppendExtended(std::string& line, long double Value, int Siz
     if (!std::isfinite(Value) || std::fabs(Value) * 10000.0L >= 9.2e18L)
       throw EVornTXTClassErro("Valor fora do intervalo que o arquivo aceita: " + FormatGeneral(Value, 18));
     line += Delimitador;
-    Currency c(Value);
+    const Currency c = Currency::FromRaw(RoundTiesEven(Value * 10000.0L));
     if (IsTwoDecimalMask(mask)) AppendTwoDecimals(line, c);
     else AppendMask(line, c, mask);
     return;
@@ -102,9 +133,9 @@ std::string TVornTXTClass::LFill(long double Value, int Size, int Decimal, bool 
 }
 
 void TVornTXTClass::AppendCurrency(std::string& line, Currency Value, bool Nulo) const {
-  if (Nulo && Value.Raw() == 0) { line += Delimitador; return; }
+  if (Nulo && Value.Raw() == 0) { AppendDelimitador(line, Delimitador); return; }
   if (IsTwoDecimalMask(CurMascara)) {
-    line += Delimitador;
+    AppendDelimitador(line, Delimitador);
     AppendTwoDecimals(line, Value);
     return;
   }
@@ -136,7 +167,7 @@ std::string TVornTXTClass::RFill(const std::string& Value, int Size, char Caract
 }
 
 void TVornTXTClass::AppendDecimal(std::string& line, double Value, int Decimal, bool Nulo) const {
-  line += Delimitador;
+  AppendDelimitador(line, Delimitador);
   if (Nulo && Value == 0) return;
   AppendHalfAway(line, Value, Decimal);
 }
@@ -148,7 +179,7 @@ std::string TVornTXTClass::DFill(double Value, int Decimal, bool Nulo) const {
 }
 
 void TVornTXTClass::AppendVariantDecimal(std::string& line, const Variant& Value, int Decimal) const {
-  if (Value.IsEmpty()) { line += Delimitador; return; }
+  if (Value.IsEmpty()) { AppendDelimitador(line, Delimitador); return; }
   AppendDecimal(line, Value.ToDouble(), Decimal, false);
 }
 
@@ -198,7 +229,8 @@ void TVornTXTClass::WriteBuffer() {
   for (const auto& l : Conteudo) total += l.size() + 2;
   bytes.reserve(total);
   for (const auto& l : Conteudo) {
-    AppendWindows1252(bytes, l);
+    if (IsAscii(l)) bytes += l;  // the common case: nothing to convert
+    else AppendWindows1252(bytes, l);
     bytes += "\r\n";
   }
   std::FILE* f = std::fopen(nomeArquivo_.c_str(), "ab");
