@@ -150,7 +150,9 @@ void MainWindow::CriaJanela() {
   loja_->setMaxVisibleItems(f.RxDBLookupCombo1.DropDownCount);
   loja_->setMinimumContentsLength(30);
   loja_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  connect(loja_, &QComboBox::activated, this, [this] { Executa(&TFrmVUDIRozAzezav::RxDBLookupCombo1Change); });
+  // Only a new store counts: picking the same one again must not reset the file name typed.
+  connect(loja_, &QComboBox::currentIndexChanged, this,
+          [this] { Executa(&TFrmVUDIRozAzezav::RxDBLookupCombo1Change); });
   regime_ = new QLabel(this);
   regime_->setObjectName("RxLabel1");
   consultas_ = new QToolButton(this);

@@ -135,6 +135,7 @@ void MainWindowGuiTest::stepByStepRun() {
     TDbConnection db(erp.CompanySettings());
     db.Connect();
     db.ExecSQL("update filial set nr_cgc = '11111111111111' where cd_fil = '001'");
+    db.ExecSQL("update empresa set tp_tributacao = 1 where cd_loja = '002'");
     db.Commit();
   }
   TempDir dir;
@@ -196,11 +197,22 @@ void MainWindowGuiTest::stepByStepRun() {
   QCOMPARE(preview->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
   QCOMPARE(Find<QDateEdit>(janela, "DateEdit1")->date().day(), 1);
 
+  // Picking a store shows its regime and defaults.
+  auto* m205 = Find<QLineEdit>(janela, "Edit1");
+  auto* edtFile = Find<QLineEdit>(janela, "edtFile");
+  loja->setCurrentIndex(1);
+  QCOMPARE(QString::fromStdString(janela.Logica().RxDBLookupCombo1.KeyValue), QString("002"));
+  QCOMPARE(regime->text(), QString("Lucro Presumido"));
+  QCOMPARE(m205->text(), QString("810902"));
+  QVERIFY(edtFile->text().endsWith("VudiRozAzezavPresumido.txt"));
+  loja->setCurrentIndex(0);
+  QCOMPARE(regime->text(), QString("Lucro Real"));
+  QCOMPARE(m205->text(), QString("691201"));
+
   // The seed's month and a file of the test; the typed name reaches the file component.
   Find<QDateEdit>(janela, "DateEdit1")->setDate(QDate(2024, 3, 1));
   Find<QDateEdit>(janela, "DateEdit2")->setDate(QDate(2024, 3, 31));
   const QString arquivo = QString::fromStdString(dir.File("efd.txt"));
-  auto* edtFile = Find<QLineEdit>(janela, "edtFile");
   edtFile->selectAll();
   QTest::keyClicks(edtFile, arquivo);
   QCOMPARE(QString::fromStdString(janela.Logica().VornVUDIRozAzezav1.Arquivo()), QString("efd.txt"));
