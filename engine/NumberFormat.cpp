@@ -38,6 +38,11 @@ void AppendUnits(std::string& out, bool neg, uint64_t units, int decimals, int m
   for (; n < decimals; ++n, units /= 10) *--p = static_cast<char>('0' + units % 10);
   if (decimals > 0) *--p = sep;
   int intDigits = 0;
+  for (; units >= 100; units /= 100, intDigits += 2) {
+    const unsigned d = static_cast<unsigned>(units % 100);
+    *--p = static_cast<char>('0' + d % 10);
+    *--p = static_cast<char>('0' + d / 10);
+  }
   do {
     *--p = static_cast<char>('0' + units % 10);
     units /= 10;

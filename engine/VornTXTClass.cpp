@@ -30,7 +30,7 @@ std::string FormatMsg(const std::string& fmt, const std::vector<std::string>& ar
 }
 
 namespace {
-bool IsTwoDecimalMask(const std::string& m) {
+[[gnu::always_inline]] inline bool IsTwoDecimalMask(const std::string& m) {
   return m.size() == 5 && m[0] == '#' && m[1] == '0' && m[2] == '.' && m[3] == '0' && m[4] == '0';
 }
 
@@ -57,7 +57,7 @@ bool IsAscii(const std::string& s) {
   return (any & 0x8080808080808080ULL) == 0;
 }
 
-void AppendDelimitador(std::string& line, const std::string& d) {
+[[gnu::always_inline]] inline void AppendDelimitador(std::string& line, const std::string& d) {
   if (d.size() == 1) line.push_back(d[0]);
   else line += d;
 }
