@@ -99,7 +99,8 @@ void M400800(TSqlLinhas& s, bool nfce) {
               {"cfop.sn_efdcontrib = \"0\""}})
       .Fim();
   if (!nfce) return;
-  s({"insert into m400800 select 3,nfceitem.cd_mat,material.nat_rec,material.cd_pis,material.tx_pis,nfceitem.tt_item,nfce.nr_nfce,round(((nfce.vl_nf-nfce.vl_desc)/nfce.vl_nf)) from nfceitem",
+  // "ignore": an NFC-e with a zero total would otherwise stop the script at its division.
+  s({"insert ignore into m400800 select 3,nfceitem.cd_mat,material.nat_rec,material.cd_pis,material.tx_pis,nfceitem.tt_item,nfce.nr_nfce,round(((nfce.vl_nf-nfce.vl_desc)/nfce.vl_nf)) from nfceitem",
      "left join nfce on (nfce.nr_nfce=nfceitem.nr_nfce and nfce.cd_fil=nfceitem.cd_fil and nfce.nr_serie=nfceitem.nr_serie)",
      "left join cfop on cfop.cd_cfop=nfce.cd_cfop", "left join material on material.cd_mat = nfceitem.cd_mat",
      "left join filial on filial.cd_fil = nfce.cd_fil"})

@@ -224,6 +224,18 @@ TEST_F(MainWindow, WorkingTables) {
   EXPECT_EQ(count("select count(*) as n from natope"), 0);
   EXPECT_EQ(count("select count(*) as n from m400800 where tp_doc = 3"), 0);
   EXPECT_EQ(Count("select count(*) as n from m200600 where tp_doc = 3"), 0);
+  // An NFC-e with a zero total no longer stops the non-contribution revenue script.
+  frm->RadioGroup1.ItemIndex = 1;
+  frm->CheckBox7.Checked = true;
+  {
+    TDbConnection db(erp->CompanySettings());
+    db.Connect();
+    db.ExecSQL("update nfce set vl_nf = 0");
+    db.Commit();
+  }
+  frm->CriandoTabelas();
+  EXPECT_TRUE(host.inputBoxes.empty());
+  EXPECT_GT(count("select count(*) as n from m400800 where tp_doc = 3"), 0);
   // A period without documents leaves every table empty.
   frm->DateEdit1.Date = EncodeDate(2019, 1, 1);
   frm->DateEdit2.Date = EncodeDate(2019, 1, 31);
