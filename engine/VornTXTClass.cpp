@@ -224,7 +224,10 @@ void TVornTXTClass::Check(bool Condicao, const std::string& Msg) const {
 
 void TVornTXTClass::WriteBuffer() {
   if (nomeArquivo_.empty()) throw EVornTXTClassErro("\"NomeArquivo\" não especificado");
-  std::string bytes;
+  // One output buffer kept between flushes: a fresh large block at every flush costs more in
+  // the allocator than the conversion itself.
+  std::string& bytes = saida_;
+  bytes.clear();
   size_t total = 0;
   for (const auto& l : Conteudo) total += l.size() + 2;
   bytes.reserve(total);

@@ -98,4 +98,5 @@ public:
 private:
   int linhasBuffer_ = 0;
   std::string nomeArquivo_;
+  std::string saida_;  // bytes of the last flush, reused
 };
