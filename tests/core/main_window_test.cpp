@@ -224,6 +224,18 @@ TEST_F(MainWindow, WorkingTables) {
   EXPECT_EQ(count("select count(*) as n from natope"), 0);
   EXPECT_EQ(count("select count(*) as n from m400800 where tp_doc = 3"), 0);
   EXPECT_EQ(Count("select count(*) as n from m200600 where tp_doc = 3"), 0);
+  // No index: a participant or unit comes once per document line that brings it.
+  EXPECT_GT(count("select count(*) - count(distinct cd_part) as n from participantes"), 0);
+  EXPECT_GT(count("select count(*) - count(distinct cd_prod) as n from unidade"), 0);
+  // The discount fraction keeps two decimals: 7.5 % is kept as 0.08.
+  {
+    TDbConnection db(erp->CompanySettings());
+    db.Connect();
+    db.ExecSQL("update nfentit set tx_desc = 7.5");
+    db.Commit();
+  }
+  frm->CriandoTabelas();
+  EXPECT_GT(count("select count(*) as n from m100500 where cd_prod <> '' and tx_desc = 0.08"), 0);
   // An NFC-e with a zero total no longer stops the non-contribution revenue script.
   frm->RadioGroup1.ItemIndex = 1;
   frm->CheckBox7.Checked = true;
