@@ -197,11 +197,9 @@ int main(int argc, char** argv) {
 
   if (!frm.FormCreate()) {
     const std::string motivo = host.Mensagens.empty() ? "login cancelado" : host.Mensagens.back();
-    // Apart from the login's own refusals, start-up only fails on the server.
-    const bool login = host.Mensagens.empty() || motivo == "CÓDIGO DA EMPRESA EM BRANCO" || motivo == "LOGIN EM BRANCO" ||
-                       motivo == "SENHA EM BRANCO" || motivo == "CÓDIGO DA EMPRESA INVÁLIDO!" ||
-                       motivo == "USUARIO E/OU SENHA INVÁLIDOS";
-    if (login) return Falha(&host, kSaidaLogin, motivo);
+    using F = TFrmVUDIRozAzezav::TFalhaInicio;
+    const F falha = frm.FalhaInicio();
+    if (falha == F::Login || falha == F::LoginCancelado) return Falha(&host, kSaidaLogin, motivo);
     const TDbSettings& c = settings.Conexao;
     const std::string servidor = c.Socket.empty() ? c.HostName + ":" + std::to_string(c.Port) : c.Socket;
     return Falha(&host, kSaidaBanco, motivo + " (servidor " + servidor + ")");

@@ -165,14 +165,19 @@ bool TFrmVUDIRozAzezav::FormCreate() {
   c.User = LoginName;
   c.Password = Password;
 
+  auto falha = [&](TFalhaInicio tipo, const std::string& mensagem) {
+    falhaInicio_ = tipo;
+    if (!mensagem.empty()) host_.ShowMessage(mensagem);
+    return false;
+  };
   try {
     db0.Connect();
   } catch (const EDatabaseError&) {
-    host_.ShowMessage("NÃO FOI POSSIVEL CONECTAR AO BANCO DE DADOS!");
-    return false;
+    return falha(TFalhaInicio::Conexao, "NÃO FOI POSSIVEL CONECTAR AO BANCO DE DADOS!");
   }
   TfrloginKivo login;
-  if (!host_.RunLogin(login) || login.ModalResult != TfrloginKivo::Resultado::OK) return false;
+  if (!host_.RunLogin(login) || login.ModalResult != TfrloginKivo::Resultado::OK)
+    return falha(TFalhaInicio::LoginCancelado, "");
 
   const std::string empresa = ZeroEsquerda(login.Edit1.Text, 3);
   const std::string usuario = login.Edit2.Text;
@@ -183,13 +188,9 @@ bool TFrmVUDIRozAzezav::FormCreate() {
   try {
     qrloginkivo->Open();
   } catch (const EDatabaseError& e) {
-    host_.ShowMessage(e.what());
-    return false;
+    return falha(TFalhaInicio::BancoDeDados, e.what());
   }
-  if (qrloginkivo->IsEmpty()) {
-    host_.ShowMessage("CÓDIGO DA EMPRESA INVÁLIDO!");
-    return false;
-  }
+  if (qrloginkivo->IsEmpty()) return falha(TFalhaInicio::Login, "CÓDIGO DA EMPRESA INVÁLIDO!");
   DatabaseName = qrloginkivo->FieldByName("nm_db").AsString();
   qrloginkivo->Close();
   db0.Disconnect();
@@ -198,15 +199,14 @@ bool TFrmVUDIRozAzezav::FormCreate() {
   try {
     db0.Connect();
   } catch (const EDatabaseError&) {
-    host_.ShowMessage("NÃO FOI POSSIVEL CONECTAR AO BANCO DE DADOS!");
-    return false;
+    return falha(TFalhaInicio::Conexao, "NÃO FOI POSSIVEL CONECTAR AO BANCO DE DADOS!");
   }
   try {
-    if (!ValidaUsuario(empresa, usuario, senha)) throw Erro("USUARIO E/OU SENHA INVÁLIDOS");
+    if (!ValidaUsuario(empresa, usuario, senha)) return falha(TFalhaInicio::Login, "USUARIO E/OU SENHA INVÁLIDOS");
   } catch (const std::exception& e) {
-    host_.ShowMessage(e.what());
-    return false;
+    return falha(TFalhaInicio::BancoDeDados, e.what());
   }
+  falhaInicio_ = TFalhaInicio::Nenhuma;
   return true;
 }
 

@@ -36,8 +36,10 @@ public:
   ~TFrmVUDIRozAzezav();
 
   // Window creation: connects, logs in and switches to the company database. False means the
-  // program ends (the reason was already shown).
+  // program ends (the reason was already shown, and FalhaInicio() tells its kind).
   bool FormCreate();
+  enum class TFalhaInicio { Nenhuma, Conexao, LoginCancelado, Login, BancoDeDados };
+  TFalhaInicio FalhaInicio() const { return falhaInicio_; }
   // Window shown: file name, period, store list and defaults.
   void FormShow();
   void FormDestroy();
@@ -123,6 +125,7 @@ private:
 
   IWindowHost& host_;
   TAppSettings settings_;
+  TFalhaInicio falhaInicio_ = TFalhaInicio::Nenhuma;
   std::string caption_;
   int lojaRow_ = -1;
   std::vector<std::vector<std::pair<std::string, std::string>>> lojas_;

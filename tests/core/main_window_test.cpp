@@ -280,6 +280,7 @@ TEST(Login, FailuresEndStartUp) {
     EXPECT_EQ(frm.FormCreate(), c.ok) << c.usuario;
     if (!c.ok) {
       EXPECT_EQ(host.messages, std::vector<std::string>{c.message}) << c.usuario;
+      EXPECT_EQ(frm.FalhaInicio(), TFrmVUDIRozAzezav::TFalhaInicio::Login);
     }
   }
   FakeHost cancel;
@@ -287,6 +288,7 @@ TEST(Login, FailuresEndStartUp) {
   TFrmVUDIRozAzezav frm(cancel, Settings(erp, dir));
   EXPECT_FALSE(frm.FormCreate());
   EXPECT_TRUE(cancel.messages.empty());
+  EXPECT_EQ(frm.FalhaInicio(), TFrmVUDIRozAzezav::TFalhaInicio::LoginCancelado);
 
   TAppSettings semServidor = Settings(erp, dir);
   semServidor.Conexao.Socket.clear();
@@ -296,6 +298,7 @@ TEST(Login, FailuresEndStartUp) {
   TFrmVUDIRozAzezav off(down, semServidor);
   EXPECT_FALSE(off.FormCreate());
   EXPECT_EQ(down.messages, std::vector<std::string>{"NÃO FOI POSSIVEL CONECTAR AO BANCO DE DADOS!"});
+  EXPECT_EQ(off.FalhaInicio(), TFrmVUDIRozAzezav::TFalhaInicio::Conexao);
 }
 
 TEST(Login, DialogRules) {
