@@ -83,12 +83,11 @@ public:
   // Writes the pending lines to the file and empties the buffer.
   void Flush() {
     WriteBuffer();
-    Conteudo.clear();
+    EsvaziaConteudo();
   }
 };
 
-inline TLinha::TLinha(TVornSPED& block, std::string_view reg) : block_(block), w_(block) {
-  line_.reserve(256);  // the longest usual lines (C170, C100) fit without a second allocation
+inline TLinha::TLinha(TVornSPED& block, std::string_view reg) : block_(block), w_(block), line_(block.NovaLinha()) {
   w_.AppendText(line_, reg);
 }
 inline void TLinha::Add() { block_.AddLine(std::move(line_)); }

@@ -1,5 +1,6 @@
 #include "VornTXTClass.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -245,7 +246,28 @@ void TVornTXTClass::WriteBuffer() {
   bool closed = std::fclose(f) == 0;
   if (written != bytes.size() || !closed)
     throw EVornTXTClassErro("Falha ao gravar o arquivo \"" + nomeArquivo_ + "\": " + std::strerror(err));
-  if (linhasBuffer_ > 0) Conteudo.clear();
+  if (linhasBuffer_ > 0) EsvaziaConteudo();
+}
+
+void TVornTXTClass::EsvaziaConteudo() {
+  const size_t limite = std::max<size_t>(static_cast<size_t>(linhasBuffer_), 1000);
+  for (std::string& l : Conteudo) {
+    if (livres_.size() >= limite) break;
+    l.clear();
+    livres_.push_back(std::move(l));
+  }
+  Conteudo.clear();
+}
+
+std::string TVornTXTClass::NovaLinha() {
+  if (livres_.empty()) {
+    std::string s;
+    s.reserve(256);  // the longest usual lines (C170, C100) fit without a second allocation
+    return s;
+  }
+  std::string s = std::move(livres_.back());
+  livres_.pop_back();
+  return s;
 }
 
 void TVornTXTClass::LoadFromFile() {

@@ -91,6 +91,10 @@ public:
   }
 
   void WriteBuffer();
+  // Empties Conteudo, keeping the lines' storage for the lines still to come.
+  void EsvaziaConteudo();
+  // An empty line whose storage was used before, when there is one.
+  std::string NovaLinha();
   void SaveToFile() { WriteBuffer(); }
   void LoadFromFile();
   void Reset();
@@ -99,4 +103,5 @@ private:
   int linhasBuffer_ = 0;
   std::string nomeArquivo_;
   std::string saida_;  // bytes of the last flush, reused
+  std::vector<std::string> livres_;  // storage of flushed lines, reused: bulk frees cost more than the writing
 };
