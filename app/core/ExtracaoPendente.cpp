@@ -13,6 +13,4 @@ void TFrmVUDIRozAzezav::ExtraiBlocoA() { VornVUDIRozAzezav1Error(Aviso("A")); }
 void TFrmVUDIRozAzezav::ExtraiBlocoC() { VornVUDIRozAzezav1Error(Aviso("C")); }
 void TFrmVUDIRozAzezav::ExtraiBlocoCConsolidado() { VornVUDIRozAzezav1Error(Aviso("C")); }
 void TFrmVUDIRozAzezav::ExtraiBlocoD() { VornVUDIRozAzezav1Error(Aviso("D")); }
-void TFrmVUDIRozAzezav::ExtraiBlocoF() { VornVUDIRozAzezav1Error(Aviso("F")); }
 void TFrmVUDIRozAzezav::ExtraiBlocoM() { VornVUDIRozAzezav1Error(Aviso("M")); }
-void TFrmVUDIRozAzezav::ExtraiBloco1() { VornVUDIRozAzezav1Error(Aviso("1")); }

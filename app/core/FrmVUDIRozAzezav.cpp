@@ -51,6 +51,7 @@ TFrmVUDIRozAzezav::TFrmVUDIRozAzezav(IWindowHost& host, TAppSettings settings)
   qr7 = std::make_unique<TDbQuery>(db0);
   qrempresa = std::make_unique<TDbQuery>(db0);
   qrloginkivo = std::make_unique<TDbQuery>(db0);
+  qrContaContabil = std::make_unique<TDbQuery>(db0);
   z1 = std::make_unique<TDbScript>(db0);
   z2 = std::make_unique<TDbScript>(db0);
   VornVUDIRozAzezav1.SetOnError([this](const std::string& m) { VornVUDIRozAzezav1Error(m); });

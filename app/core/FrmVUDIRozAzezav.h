@@ -96,7 +96,7 @@ public:
       nro_contador, compl_contador, bairro_contador, fone_contador, fax_contador, email_contador, cidade_contador;
 
   TDbConnection db0;
-  std::unique_ptr<TDbQuery> qr1, qr2, qr3, qr4, qr5, qr6, qr7, qrempresa, qrloginkivo;
+  std::unique_ptr<TDbQuery> qr1, qr2, qr3, qr4, qr5, qr6, qr7, qrempresa, qrloginkivo, qrContaContabil;
   std::unique_ptr<TDbScript> z1, z2;
   TVornVUDIRozAzezav VornVUDIRozAzezav1;
 
@@ -122,6 +122,8 @@ private:
   void ExtraiBlocoF();
   void ExtraiBlocoM();
   void ExtraiBloco1();
+  // The account of a register in the ERP's account-per-register table ("" when none).
+  std::string ContaContabil(const std::string& registro);
 
   IWindowHost& host_;
   TAppSettings settings_;
