@@ -1,0 +1,4 @@
+#include "ExtracaoPendente.h"
+#include "FrmVUDIRozAzezav.h"
+
+void TFrmVUDIRozAzezav::ExtraiBlocoD() { VornVUDIRozAzezav1Error(AvisoExtracaoPendente("D")); }
