@@ -1,48 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "FrmVUDIRozAzezav.h"
-#include "support/ErpDatabase.h"
-#include "support/FakeHost.h"
-#include "support/FileCounts.h"
-#include "support/TempDir.h"
+#include "support/JanelaErp.h"
 
 namespace {
-// A logged-in window on a fresh fixture, March 2024, store 001, ready for "Inicio".
-struct Bloco0Extracao : ::testing::Test {
-  std::optional<ErpDatabase> erp;
-  TempDir dir;
-  FakeHost host;
-  std::unique_ptr<TFrmVUDIRozAzezav> frm;
-
-  void SetUp() override {
-    REQUIRE_ERP_SERVER();
-    erp.emplace();
-  }
-  void Open() {
-    TAppSettings s;
-    s.Conexao = erp->CatalogSettings();
-    s.PastaUsuario = dir.path().string();
-    frm = std::make_unique<TFrmVUDIRozAzezav>(host, s);
-    ASSERT_TRUE(frm->FormCreate());
-    frm->FormShow();
-    frm->DateEdit1.Date = EncodeDate(2024, 3, 1);
-    frm->DateEdit2.Date = EncodeDate(2024, 3, 31);
-    frm->edtFile.Text = dir.File("efd.txt");
-    frm->edtFileChange();
-  }
-  void Sql(const std::string& statement) {
-    TDbConnection db(erp->CompanySettings());
-    db.Connect();
-    db.ExecSQL(statement);
-    db.Commit();
-  }
+struct Bloco0Extracao : JanelaErp {
   // Block 0 lines of the file after "Inicio" and "Bloco 0".
   std::vector<std::string> Bloco0() {
     frm->btnInicioClick();
     frm->btnB_0Click();
-    std::vector<std::string> out;
-    for (auto& l : FileLines(dir.File("efd.txt"))) out.push_back(l);
-    return out;
+    return FileLines(File());
   }
 };
 }  // namespace
@@ -99,18 +65,10 @@ TEST_F(Bloco0Extracao, FailuresStopTheBlock) {
 
   Sql("update contador set cd_municipio = '3550308'");
   Sql("update contascontabeis set COD_NAT_CC = '06' where cod_cta = '1'");
-  FakeHost h2;
-  TAppSettings s;
-  s.Conexao = erp->CatalogSettings();
-  s.PastaUsuario = dir.path().string();
-  TFrmVUDIRozAzezav other(h2, s);
-  ASSERT_TRUE(other.FormCreate());
-  other.FormShow();
-  other.edtFile.Text = dir.File("other.txt");
-  other.edtFileChange();
-  other.btnInicioClick();
+  Open();  // a new window reads the changed accounts
+  frm->btnInicioClick();
   try {
-    other.btnB_0Click();
+    frm->btnB_0Click();
     FAIL();
   } catch (const std::exception& e) {
     EXPECT_STREQ(e.what(), "Valor informado [06] deve estar entre (01,02,03,04,05 e 09)");

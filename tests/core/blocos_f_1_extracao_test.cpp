@@ -1,48 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "FrmVUDIRozAzezav.h"
-#include "support/ErpDatabase.h"
-#include "support/FakeHost.h"
-#include "support/FileCounts.h"
-#include "support/TempDir.h"
+#include "support/JanelaErp.h"
 
 namespace {
-// A whole "TODOS" run of store 001 for March 2024 on a fresh fixture; the lines of one block.
-struct BlocosF1 : ::testing::Test {
-  std::optional<ErpDatabase> erp;
-  TempDir dir;
-  FakeHost host;
-  std::unique_ptr<TFrmVUDIRozAzezav> frm;
-
-  void SetUp() override {
-    REQUIRE_ERP_SERVER();
-    erp.emplace();
-  }
-  void Sql(const std::string& statement) {
-    TDbConnection db(erp->CompanySettings());
-    db.Connect();
-    db.ExecSQL(statement);
-    db.Commit();
-  }
-  void Open() {
-    TAppSettings s;
-    s.Conexao = erp->CatalogSettings();
-    s.PastaUsuario = dir.path().string();
-    frm = std::make_unique<TFrmVUDIRozAzezav>(host, s);
-    ASSERT_TRUE(frm->FormCreate());
-    frm->FormShow();
-    frm->DateEdit1.Date = EncodeDate(2024, 3, 1);
-    frm->DateEdit2.Date = EncodeDate(2024, 3, 31);
-    frm->edtFile.Text = dir.File("efd.txt");
-    frm->edtFileChange();
-  }
+// A whole "TODOS" run of store 001 for March 2024; the lines of one block.
+struct BlocosF1 : JanelaErp {
   std::vector<std::string> Run(char bloco) {
     frm->BitBtn1Click();
-    EXPECT_TRUE(FileCountsAgree(dir.File("efd.txt")));
-    std::vector<std::string> out;
-    for (auto& l : FileLines(dir.File("efd.txt")))
-      if (l[1] == bloco) out.push_back(l);
-    return out;
+    EXPECT_TRUE(FileCountsAgree(File()));
+    return Bloco(bloco);
   }
 };
 }  // namespace
@@ -51,7 +17,6 @@ TEST_F(BlocosF1, DepreciationCreditOnlyWhenChosen) {
   Open();
   EXPECT_EQ(Run('F'), (std::vector<std::string>{"|F001|1|", "|F990|2|"}));
 
-  host = FakeHost();
   Open();
   frm->CheckBox1.Checked = true;
   // Only the asset still depreciating and in use: the fully depreciated and the written-off
@@ -82,7 +47,6 @@ TEST_F(BlocosF1, ConsolidationOfIssuedDocuments) {
   EXPECT_EQ(Run('1'), (std::vector<std::string>{"|1001|1|", "|1990|2|"}));  // detailed bookkeeping
 
   Sql("update empresa set tp_inctrib = 2");
-  host = FakeHost();
   Open();
   frm->RadioGroup3.ItemIndex = 1;
   auto b1 = Run('1');
