@@ -124,6 +124,19 @@ private:
   void ExtraiBloco1();
   // The account of a register in the ERP's account-per-register table ("" when none).
   std::string ContaContabil(const std::string& registro);
+  // Block C, individual documents: its parts, the account of a register for a movement type
+  // of the store, the recomputed PIS/COFINS totals and the rows of non-taxed revenue.
+  void ExtraiBlocoCEntradas();
+  void ExtraiBlocoCSaidas();
+  void ExtraiBlocoCNfce();
+  void ExtraiBlocoCCupons();
+  void ExtraiBlocoCContas();
+  std::string ContaContabilMov(const std::string& registro, const std::string& tpMov);
+  long double TotalPisCofinsEntrada(const std::string& nrNfent, int tipo);
+  long double TotalPisCofinsNF(const std::string& loja, const std::string& nrNf, bool pis);
+  void GravaM400800(int tpDoc, const std::string& cdProd, double valor, const std::string& cdCod);
+  bool TributacaoReal() const;
+  bool liminar_ = false;
 
   IWindowHost& host_;
   TAppSettings settings_;
