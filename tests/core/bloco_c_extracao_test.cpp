@@ -83,6 +83,10 @@ TEST_F(BlocoC, PurchasesAndOwnInvoicesOfThePeriod) {
   }
   // Cancelled, disabled and outside-the-contributions own invoices never appear.
   for (auto& r : Regs(c, "C100")) EXPECT_EQ(r[kC100Sit], "00") << r[kC100NumDoc];
+  // The electricity bill: PIS at 1,65 % of 1.000,00; its non-numeric subseries gives 0.
+  EXPECT_EQ(Regs(c, "C501"), (std::vector<std::vector<std::string>>{
+                                 {"C501", "50", "1000,00", "04", "1000,00", "1,6500", "16,50", "1.1.3.01"}}));
+  EXPECT_EQ(Regs(c, "C500").at(0).at(5), "000");
   // Sales PIS/COFINS of NF-e and NFC-e reach the block M totals.
   EXPECT_NEAR(static_cast<double>(frm->vlpisM200), 6.47 + 1.65 + 4.95 + 0.50 + 0.89 + 0.83, 1e-9);
   EXPECT_NEAR(static_cast<double>(frm->vlcofinsM200), 29.79 + 7.60 + 22.80 + 2.28 + 4.10 + 3.80, 1e-9);
@@ -181,6 +185,12 @@ TEST_F(BlocoC, FiscalCouponsOnlyWhenChosen) {
   for (size_t i = 0; i + 1 < c.size(); ++i)
     if (c[i].rfind("|C405|", 0) == 0 && c[i + 1].rfind("|C481|", 0) != 0) diaSemItens = true;
   EXPECT_TRUE(diaSemItens);
+}
+
+TEST_F(BlocoC, MismatchedOptionsGiveAnEmptyBlock) {
+  Individual();
+  frm->RadioGroup3.ItemIndex = 1;
+  EXPECT_EQ(Run(), (std::vector<std::string>{"|C001|1|", "|C990|2|"}));
 }
 
 TEST_F(BlocoC, EmptyNfceSituationStopsTheBlock) {
