@@ -404,6 +404,8 @@ void TFrmVUDIRozAzezav::btnB_CClick() {
     VornVUDIRozAzezav1.WriteBloco_C(true);
     MostraArquivo();
   }
+  // Block C is the long step: let the window catch up once it is written.
+  host_.ProcessMessages();
 }
 
 void TFrmVUDIRozAzezav::btnB_DClick() {

@@ -149,8 +149,11 @@ TEST_F(BlocoC, NfceGroupsAndWriteBack) {
 
   // A second run reads the written-back values: the C100 now equals its C175 lines.
   Individual();
-  for (auto& r : Regs(Run(), "C100"))
-    if (r[kC100NumDoc] == "5002") EXPECT_EQ(r[kC100VlPis], "0,89");
+  for (auto& r : Regs(Run(), "C100")) {
+    if (r[kC100NumDoc] == "5002") {
+      EXPECT_EQ(r[kC100VlPis], "0,89");
+    }
+  }
 }
 
 TEST_F(BlocoC, InjunctionTakesIcmsOutOfTheNfceBaseOnlyWhenSmaller) {
