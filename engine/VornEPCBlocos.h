@@ -77,7 +77,7 @@ std::string_view Code(TVornNaturezaConta value);
 enum class TVornIndCTA : uint8_t { indCTASintetica, indCTAnalitica };
 std::string_view Code(TVornIndCTA value);
 
-// `IND_MOV` of every opening register (Part 2.1)
+// `IND_MOV` of every opening register
 enum class TVornIndMov : uint8_t { imComDados, imSemDados };
 std::string_view Code(TVornIndMov value);
 
