@@ -100,12 +100,6 @@ void TBloco_D::WriteRegistroD010() {
   RegistroD010Count += registroD001_->RegistroD010.Count();
 }
 
-template <typename List>
-void TBloco_D::WriteProcessos(std::string_view reg, const List& lista, int& contador) {
-  for (const auto& r : lista) Line(reg).Text(r.NUM_PROC).Code(r.IND_PROC).Add();
-  contador += lista.Count();
-}
-
 void TBloco_D::WriteRegistroD100(const TRegistroD010& rD010) {
   const bool ate2012 = AntesDeJulho2012();
   for (const auto& r : rD010.RegistroD100) {

@@ -81,9 +81,6 @@ private:
   void WriteRegistroD600(const TRegistroD010& rD010);
   void WriteRegistroD601(const TRegistroD600& rD600);
   void WriteRegistroD605(const TRegistroD600& rD600);
-  // D111, D209, D309, D359, D509 and D609.
-  template <typename List>
-  void WriteProcessos(std::string_view reg, const List& lista, int& contador);
 
   std::unique_ptr<TRegistroD001> registroD001_;
   std::unique_ptr<TRegistroD990> registroD990_;

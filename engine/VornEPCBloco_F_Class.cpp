@@ -65,12 +65,6 @@ void TBloco_F::WriteRegistroF010() {
   RegistroF010Count += registroF001_->RegistroF010.Count();
 }
 
-template <typename List>
-void TBloco_F::WriteProcessos(std::string_view reg, const List& lista, int& contador) {
-  for (const auto& r : lista) Line(reg).Text(r.NUM_PROC).Code(r.IND_PROC).Add();
-  contador += lista.Count();
-}
-
 void TBloco_F::WriteRegistroF100(const TRegistroF010& rF010) {
   for (const auto& r : rF010.RegistroF100) {
     Line("F100")

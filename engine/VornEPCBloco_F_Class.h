@@ -85,9 +85,6 @@ private:
   void WriteRegistroF600(const TRegistroF010& rF010);
   void WriteRegistroF700(const TRegistroF010& rF010);
   void WriteRegistroF800(const TRegistroF010& rF010);
-  // F111, F129, F139 and F211.
-  template <typename List>
-  void WriteProcessos(std::string_view reg, const List& lista, int& contador);
 
   std::unique_ptr<TRegistroF001> registroF001_;
   std::unique_ptr<TRegistroF990> registroF990_;

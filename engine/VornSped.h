@@ -76,6 +76,12 @@ public:
   virtual std::vector<TRegisterCount> ContagemRegistros() const = 0;
 
   TLinha Line(std::string_view reg) { return TLinha(*this, reg); }
+  // Process registers (NUM_PROC, IND_PROC) below a record: one line each, counted in `contador`.
+  template <typename List>
+  void WriteProcessos(std::string_view reg, const List& lista, int& contador) {
+    for (const auto& r : lista) Line(reg).Text(r.NUM_PROC).Code(r.IND_PROC).Add();
+    contador += lista.Count();
+  }
   void AddLine(std::string&& line) {
     Add(std::move(line), true);
     ++QtdLin();
