@@ -93,6 +93,9 @@ Currency RegraD(Currency x, Saldo& s, bool ultimo, double aliquota) {
 }  // namespace
 
 std::string TFrmVUDIRozAzezav::ContaContabilMov(const std::string& registro, const std::string& tpMov) {
+  // Asked for every item: the rows do not change during the run, so each pair is read once.
+  const std::string chave = registro + "|" + tpMov;
+  if (auto it = contasMov_.find(chave); it != contasMov_.end()) return it->second;
   qrContaContabil->Clear();
   Linhas(*qrContaContabil, {"select", "contascontabeis.cod_cta,", "contascontabeis.tp_mov,", "contascontabeis.tp_fp,",
                             "contascontabeisreg.cod_reg", "from contascontabeisreg",
@@ -106,6 +109,7 @@ std::string TFrmVUDIRozAzezav::ContaContabilMov(const std::string& registro, con
   qrContaContabil->Open();
   std::string conta = qrContaContabil->IsEmpty() ? std::string() : Txt(*qrContaContabil, "cod_cta");
   qrContaContabil->Close();
+  contasMov_[chave] = conta;
   return conta;
 }
 
@@ -200,6 +204,7 @@ long double TFrmVUDIRozAzezav::TotalPisCofinsNF(const std::string& loja, const s
 
 void TFrmVUDIRozAzezav::ExtraiBlocoC() {
   TBloco_C& bc = VornVUDIRozAzezav1.Bloco_C;
+  contasMov_.clear();
   TDbQuery qremp(db0);
   qremp.Add("select empresa.sn_liminarbcpis from empresa left join filial on filial.cd_loja = empresa.cd_loja "
             "where filial.cd_fil = \"" +
@@ -845,13 +850,7 @@ void TFrmVUDIRozAzezav::ExtraiBlocoCCupons() {
   Linhas(*qr5, {"and", "empresa.sn_lojavenda = \"1\"", "group by ze12.nr_fab", "order by ze12.nr_ecf"});
   qr5->Open();
 
-  auto contaDe = [&](const char* reg) {
-    TDbQuery q(db0);
-    q.Add(std::string("select * from contascontabeisreg where cod_reg = \"") + reg + "\"");
-    q.Open();
-    return q.IsEmpty() ? std::string() : Txt(q, "cod_cta");
-  };
-  const std::string contaC481 = contaDe("C481"), contaC485 = contaDe("C485");
+  const std::string contaC481 = ContaContabil("C481"), contaC485 = ContaContabil("C485");
 
   for (qr5->First(); !qr5->Eof(); qr5->Next()) {
     const std::string nrFab = Txt(*qr5, "nr_fab");

@@ -2,6 +2,7 @@
 // The main window's logic: start-up and login, the store list and defaults, the run control of
 // the generation (one handler per button) and the working tables. Headless: what only a real
 // window can do goes through IWindowHost.
+#include <map>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -132,6 +133,7 @@ private:
   void ExtraiBlocoCCupons();
   void ExtraiBlocoCContas();
   std::string ContaContabilMov(const std::string& registro, const std::string& tpMov);
+  std::map<std::string, std::string> contasMov_;  // accounts already read in this block C run
   long double TotalPisCofinsEntrada(const std::string& nrNfent, int tipo);
   long double TotalPisCofinsNF(const std::string& loja, const std::string& nrNf, bool pis);
   void GravaM400800(int tpDoc, const std::string& cdProd, double valor, const std::string& cdCod);
