@@ -17,6 +17,7 @@ enum CodigoSaida : int {
   kSaidaLogin = 3,    // login refused: company code, user or password
   kSaidaBanco = 4,    // server unreachable or a database error
   kSaidaGeracao = 5,  // any other failure while generating the file
+  kSaidaValidacao = 6,  // the file checked has errors
 };
 
 class EOpcaoInvalida : public std::runtime_error {

@@ -13,6 +13,7 @@
 #include "Opcoes.h"
 #include "Resumo.h"
 #include "Senhas.h"
+#include "Validar.h"
 
 namespace {
 
@@ -160,6 +161,8 @@ void ImprimeResumo(const TFrmVUDIRozAzezav& frm, const std::vector<std::string>&
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (PedeValidacao(std::vector<std::string>(argv + 1, argv + argc)))
+    return ExecutaValidacao(std::vector<std::string>(argv + 1, argv + argc));
   const TAppSettings padrao = TAppSettings::BuildTime();
   TOpcoes o;
   try {

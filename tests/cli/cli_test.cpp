@@ -218,3 +218,28 @@ TEST(CliSemServidor, HelpListsTheExitCodes) {
   for (const char* s : {"--senha-stdin", "--senha-banco-stdin", "--periodo", "320", "  2  ", "  3  ", "  4  ", "  5  "})
     EXPECT_NE(r.saida.find(s), std::string::npos) << s;
 }
+
+// Checking a file needs no server: findings, the summary per kind and the exit code.
+TEST(CliSemServidor, ValidarChecksAnyFileWithoutADatabase) {
+  TempDir dir;
+  const std::string arquivo = dir.File("efd.txt");
+  {
+    std::ofstream f(arquivo, std::ios::binary);
+    f << "|0000|006|0|||01032024|31032024|EMPRESA|11222333000181|SP|3550308||00|2|\r\n|9999|2|\r\n";
+  }
+  Resultado r = Roda({"--validar", arquivo}, "", dir);
+  EXPECT_EQ(r.codigo, 6);
+  EXPECT_NE(r.saida.find("(VALIDAÇÃO) arquivo, A001: bloco A ausente"), std::string::npos) << r.saida;
+  EXPECT_NE(r.saida.find("estrutura: 10 erros, 0 avisos"), std::string::npos) << r.saida;
+  EXPECT_NE(r.saida.find("Arquivo validado: "), std::string::npos) << r.saida;
+
+  Resultado json = Roda({"--validar", arquivo, "--json"}, "", dir);
+  EXPECT_EQ(json.codigo, 6);
+  EXPECT_NE(json.saida.find("{\"linha\":0,\"registro\":\"A001\",\"campo\":\"\",\"valor\":\"\",\"tipo\":\"estrutura\","
+                            "\"severidade\":\"erro\",\"mensagem\":\"bloco A ausente\"}"),
+            std::string::npos)
+      << json.saida;
+
+  EXPECT_EQ(Roda({"--validar", dir.File("nao-existe.txt")}, "", dir).codigo, 2);
+  EXPECT_EQ(Roda({"--validar", dir.path().string()}, "", dir).codigo, 2);
+}
