@@ -68,8 +68,12 @@ struct TValidadorEfd::TEstado {
   std::map<std::string, std::pair<int64_t, int64_t>> Reg9900;
   int64_t Linhas9 = 0;
 
-  // Block 0 code sets: code → used.
-  std::array<std::unordered_map<std::string, bool>, kReferencias> Codigos;
+  // Block 0 code sets: code → used. Looked up by view, without a copy per field.
+  struct THashTexto {
+    using is_transparent = void;
+    size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+  };
+  std::array<std::unordered_map<std::string, bool, THashTexto, std::equal_to<>>, kReferencias> Codigos;
   std::array<int64_t, kReferencias> LinhaDefinicao{};
 
   // Block M.

@@ -283,7 +283,7 @@ void TValidadorEfd::TEstado::ChecaReferencias(const TLinhaEfd& l, const TRegistr
     } else if (c.Usa != TReferencia::Nenhuma) {
       const int k = static_cast<int>(c.Usa);
       auto& conjunto = Codigos[k];
-      const auto it = conjunto.find(std::string(v));
+      const auto it = conjunto.find(v);
       if (it == conjunto.end())
         Achado(TSeveridade::Erro, TTipoAchado::Referencia, l.Numero, r.Reg, c.Layout->Nome, v,
                std::string(kNomeReferencia[k]) + " \"" + Utf8DoArquivo(v) + "\" não consta do registro " + std::string(kDonoReferencia[k]));
