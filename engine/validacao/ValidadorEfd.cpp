@@ -152,7 +152,7 @@ void TValidadorEfd::Linha(const TLinhaEfd& l) {
     if (reg != abertura && !(reg == "0000"))
       e.Achado(Erro, TTipoAchado::Estrutura, l.Numero, reg, "", "", "bloco " + std::string(1, r->Bloco) + " sem o registro de abertura " + abertura);
   }
-  if (reg != "9999" && reg != "0000") ++e.LinhasBloco;
+  if (reg != "9999") ++e.LinhasBloco;  // 0000 counts in block 0
   ++e.NoBloco[ir];
   if (r->Bloco == '9' && reg != "9999") ++e.Linhas9;
 

@@ -67,13 +67,13 @@ std::string Monta(const Linhas& corpo) {
   };
   for (const std::string& l : corpo) {
     const char b = l.size() > 1 ? l[1] : 0;
-    if (b != bloco && l.substr(2, 3) == "001") {
+    if (b != bloco && (l.substr(2, 3) == "001" || l.substr(1, 4) == "0000")) {
       fecha();
       bloco = b;
       noBloco = 0;
     }
     poe(l);
-    if (l.substr(1, 4) != "0000") ++noBloco;
+    ++noBloco;
   }
   fecha();
   poe("|9001|0|");
@@ -129,7 +129,7 @@ TEST(ValidacaoArquivo, CadaFalhaDaSeusAchados) {
       {"LF dentro do nome", [](Linhas& l) { Troca(l, "|FORNECEDOR|", "|FORNE\r\nCEDOR|"); }, nullptr,
        {"linha 6: linha fora do formato |REG|...| (um CR ou LF dentro de um campo parte a linha)",
         "linha 7: linha fora do formato |REG|...| (um CR ou LF dentro de um campo parte a linha)",
-        "linha 12, 0990, QTD_LIN_0: o bloco tem 11 linhas",
+        "linha 12, 0990, QTD_LIN_0: o bloco tem 12 linhas",
         "linha 17, C100, COD_PART: participante \"F1\" não consta do registro 0150",
         "linha 90, 9999, QTD_LIN: o arquivo tem 90 linhas",
         "linha 49, 9900, REG_BLC: registro 0150 ausente do arquivo"}},
