@@ -4,9 +4,6 @@
 
 #include <utility>
 
-namespace {
-
-// The start of a statement, for error messages.
 std::string Excerpt(const std::string& sql) {
   constexpr std::size_t kMax = 200;
   std::string s = sql.size() > kMax ? sql.substr(0, kMax) + "..." : sql;
@@ -14,6 +11,8 @@ std::string Excerpt(const std::string& sql) {
     if (c == '\n' || c == '\r') c = ' ';
   return s;
 }
+
+namespace {
 
 std::string Where(const TDbSettings& s) {
   if (!s.Socket.empty()) return "socket " + s.Socket;

@@ -20,6 +20,9 @@ struct TDbSettings {
   unsigned ConnectTimeoutSeconds = 5;
 };
 
+// The start of a statement on one line, for error messages.
+std::string Excerpt(const std::string& sql);
+
 class TDbConnection {
 public:
   TDbConnection();

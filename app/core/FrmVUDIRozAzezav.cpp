@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "BuildConfig.h"
+#include "ConsultaSql.h"
 #include "Funcoes.h"
 #include "HashMD5.h"
 #include "LoginKivo.h"
@@ -520,4 +521,15 @@ void TFrmVUDIRozAzezav::BitBtn1Click() {
   const TDateTime fim = Now();
   host_.ShowMessage("Iniciou as " + LongTime(inicio) + " * Finalizou as " + LongTime(fim));
   host_.Close();
+}
+
+void TFrmVUDIRozAzezav::SpeedButton1Click() {
+  const std::optional<std::string> codigo = host_.InputBox("ATENÇÂO", "Digite a Senha", "");
+  if (!codigo || *codigo != VUDI_CONSOLE_CODE) return;
+  TfrQuery frQuery(db0, host_);
+  frQuery.dt1 = DateEdit1.Date;
+  frQuery.dt2 = DateEdit2.Date;
+  frQuery.FormShow();
+  host_.RunQueryWindow(frQuery);
+  frQuery.FormClose();
 }

@@ -63,6 +63,8 @@ public:
   void RxDBLookupCombo1Change();
   void VornVUDIRozAzezav1Error(const std::string& MsnError);
   void MostraArquivo();
+  // "Consultas": the SQL console, behind its access code.
+  void SpeedButton1Click();
 
   // Start-up pieces.
   bool ValidaUsuario(const std::string& empresa, const std::string& usuario, const std::string& senha);

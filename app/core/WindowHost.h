@@ -5,6 +5,7 @@
 #include <string>
 
 class TfrloginKivo;
+class TfrQuery;
 
 class IWindowHost {
 public:
@@ -15,6 +16,9 @@ public:
                                               const std::string& value) = 0;
   // Shows the login dialog modally; true when it closed with OK.
   virtual bool RunLogin(TfrloginKivo& dialog) = 0;
+  // Shows the SQL console modally until the operator closes it. A host without windows (the
+  // command line) has no console.
+  virtual void RunQueryWindow(TfrQuery& /*window*/) {}
   virtual void SetCaption(const std::string& caption) = 0;
   // Lets the window repaint and take pending events during a long step.
   virtual void ProcessMessages() = 0;

@@ -23,6 +23,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "ConsultaSqlWindow.h"
 #include "LoginDialog.h"
 #include "LoginKivo.h"
 #include "QtText.h"
@@ -159,7 +160,7 @@ void MainWindow::CriaJanela() {
   consultas_->setObjectName("SpeedButton1");
   consultas_->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
   consultas_->setAutoRaise(true);
-  // The SQL console is not part of this program yet: the button is there and does nothing.
+  connect(consultas_, &QToolButton::clicked, this, [this] { Executa(&TFrmVUDIRozAzezav::SpeedButton1Click); });
 
   auto* linhaLoja = new QHBoxLayout;
   linhaLoja->addWidget(Rotulo(f.RxDBLookupCombo1.Label, loja_, f.RxDBLookupCombo1));
@@ -266,7 +267,7 @@ void MainWindow::CriaJanela() {
   negrito.setBold(true);
   todos->setFont(negrito);
   linhaBotoes->addWidget(todos);
-  // Mirrored with the buttons (state and hint); it has no handler yet.
+  // Mirrored with the buttons (state and hint).
   botoes_.emplace_back(nullptr, &f.SpeedButton1);
 
   progresso_ = new QProgressBar(this);
@@ -461,7 +462,11 @@ void MainWindow::EspelhaLinhas(QPlainTextEdit* memo, const std::vector<std::stri
 
 // ---- Window host ----
 
-void MainWindow::ShowMessage(const std::string& text) { MostraMensagem(isVisible() ? this : nullptr, text); }
+// Over the console when it is open.
+void MainWindow::ShowMessage(const std::string& text) {
+  QWidget* modal = QApplication::activeModalWidget();
+  MostraMensagem(modal ? modal : isVisible() ? this : nullptr, text);
+}
 
 std::optional<std::string> MainWindow::InputBox(const std::string& caption, const std::string& prompt,
                                                 const std::string& value) {
@@ -475,6 +480,11 @@ std::optional<std::string> MainWindow::InputBox(const std::string& caption, cons
 bool MainWindow::RunLogin(TfrloginKivo& dialog) {
   LoginDialog janela(dialog, isVisible() ? this : nullptr);
   return janela.exec() == QDialog::Accepted && dialog.ModalResult == TfrloginKivo::Resultado::OK;
+}
+
+void MainWindow::RunQueryWindow(TfrQuery& window) {
+  ConsultaSqlWindow janela(window, this);
+  janela.exec();
 }
 
 void MainWindow::SetCaption(const std::string& caption) {

@@ -40,6 +40,7 @@ public:
   std::optional<std::string> InputBox(const std::string& caption, const std::string& prompt,
                                       const std::string& value) override;
   bool RunLogin(TfrloginKivo& dialog) override;
+  void RunQueryWindow(TfrQuery& window) override;
   void SetCaption(const std::string& caption) override;
   void ProcessMessages() override;
   void Close() override;

@@ -19,17 +19,10 @@
 
 #include "MainWindow.h"
 #include "ModalScript.h"
+#include "QtErpServer.h"
 #include "support/ErpDatabase.h"
 #include "support/TempDir.h"
 
-#define QT_REQUIRE_ERP_SERVER()                       \
-  do {                                                \
-    std::string why;                                  \
-    if (!ErpServerAvailable(&why)) {                  \
-      if (ErpServerRequired()) QFAIL(why.c_str());    \
-      QSKIP(why.c_str());                             \
-    }                                                 \
-  } while (0)
 
 namespace {
 TAppSettings Settings(const ErpDatabase& erp, const TempDir& dir) {
