@@ -87,7 +87,6 @@ ConsultaSqlWindow::ConsultaSqlWindow(TfrQuery& consulta, QWidget* parent)
 
   memo_ = new QPlainTextEdit(this);
   memo_->setObjectName("Memo1");
-  memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
   auto* rotulo = new QLabel(Q(consulta.Memo1.Label), this);
   rotulo->setBuddy(memo_);
   auto* colunaMemo = new QVBoxLayout;

@@ -1,6 +1,8 @@
 // The SQL console opened from the main window's "Consultas" button on a fixture database.
 #include <QApplication>
 #include <QClipboard>
+#include <QDateEdit>
+#include <QGroupBox>
 #include <QInputDialog>
 #include <QLabel>
 #include <QPlainTextEdit>

@@ -1,16 +1,23 @@
 // Opens the windows on a fixture database, runs a month step by step and saves what the screen
-// shows: the login dialog (login.png) and the main window after the run (main.png).
+// shows: the login dialog (login.png), the main window after the run (main.png) and the SQL
+// console listing the documents behind the run's M100 lines (console.png).
 //
 //   gui_screenshots <folder>      (under a display: xvfb-run -a ...)
 #include <QApplication>
 #include <QDateEdit>
 #include <QDir>
 #include <QEventLoop>
+#include <QGroupBox>
+#include <QInputDialog>
+#include <QRadioButton>
+#include <QToolButton>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <cstdio>
 
+#include "BuildConfig.h"
+#include "ConsultaSqlWindow.h"
 #include "MainWindow.h"
 #include "ModalScript.h"
 #include "support/ErpDatabase.h"
@@ -83,6 +90,24 @@ int main(int argc, char* argv[]) {
                             "btnB_9"})
     janela.findChild<QPushButton*>(botao)->click();
   ok = Salva(&janela, pasta + "/main.png") && ok;
+
+  script.Then([](QWidget* w) {
+    auto* box = qobject_cast<QInputDialog*>(w);
+    if (!box) return false;
+    box->setTextValue(VUDI_CONSOLE_CODE);
+    box->accept();
+    return true;
+  });
+  script.Then([&](QWidget* w) {
+    auto* console = qobject_cast<ConsultaSqlWindow*>(w);
+    if (!console) return false;
+    console->findChild<QGroupBox*>("RadioGroup1")->findChildren<QRadioButton*>().last()->click();
+    console->findChild<QPushButton*>("Button1")->click();
+    ok = Salva(console, pasta + "/console.png") && ok;
+    console->reject();
+    return true;
+  });
+  janela.findChild<QToolButton*>("SpeedButton1")->click();
   for (const QString& u : script.Unexpected()) std::fprintf(stderr, "unexpected window: %s\n", qPrintable(u));
   return ok && script.Unexpected().isEmpty() ? 0 : 1;
 }
