@@ -1,25 +1,30 @@
-// vudirozazezav-cli: logs in and runs the main window's "TODOS" headless, with the window's
-// choices taken from the command line.
+// vudirozazezav-cli: logs in and runs the generation of "TODOS" without any window, with the
+// window's choices taken from the command line.
 #include <unistd.h>
 
+#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <optional>
 
+#include "Andamento.h"
+#include "CaminhoLocal.h"
 #include "DbError.h"
-#include "FrmVUDIRozAzezav.h"
-#include "HostTerminal.h"
+#include "Geracao.h"
+#include "LoginKivo.h"
 #include "Opcoes.h"
 #include "Resumo.h"
 #include "Senhas.h"
+#include "SessaoErp.h"
 #include "Validar.h"
 
 namespace {
 
 const char* kPrograma = "vudirozazezav-cli";
 
-int Falha(THostTerminal* host, int codigo, const std::string& mensagem) {
+int Falha(TAndamentoTerminal* host, int codigo, const std::string& mensagem) {
   if (host) host->FimDoAndamento();
   std::fprintf(stderr, "%s: %s\n", kPrograma, mensagem.c_str());
   return codigo;
@@ -28,15 +33,15 @@ int Falha(THostTerminal* host, int codigo, const std::string& mensagem) {
 // The code at the start of an option group's item: "9" of "9 - Regime de ...", "08" of "08 ...".
 std::string CodigoDoItem(const std::string& item) { return item.substr(0, item.find(' ')); }
 
-int ItemPorCodigo(const TRadioGroup& grupo, const std::string& codigo) {
-  for (size_t i = 0; i < grupo.Items.size(); ++i)
-    if (CodigoDoItem(grupo.Items[i]) == codigo) return static_cast<int>(i);
+int ItemPorCodigo(const std::vector<std::string>& itens, const std::string& codigo) {
+  for (size_t i = 0; i < itens.size(); ++i)
+    if (CodigoDoItem(itens[i]) == codigo) return static_cast<int>(i);
   return -1;
 }
 
-std::vector<std::string> Codigos(const TRadioGroup& grupo) {
+std::vector<std::string> Codigos(const std::vector<std::string>& itens) {
   std::vector<std::string> c;
-  for (const std::string& item : grupo.Items) c.push_back(CodigoDoItem(item));
+  for (const std::string& item : itens) c.push_back(CodigoDoItem(item));
   return c;
 }
 
@@ -46,73 +51,92 @@ std::string Junta(const std::vector<std::string>& itens) {
   return s;
 }
 
-std::string ListaLojas(const TLookupCombo& combo) {
+std::string ListaLojas(const std::vector<TLinhaLoja>& todas) {
   std::vector<std::string> lojas;
-  for (const auto& r : combo.Rows) lojas.push_back(r.Text);
+  for (const auto& r : todas) lojas.push_back(r.Texto("nmemp"));
   return lojas.empty() ? "nenhuma loja cadastrada" : "lojas: " + Junta(lojas);
 }
 
 // Values that only the window's lists can judge; checked before anything connects.
-void ConfereListas(const TOpcoes& o, const TFrmVUDIRozAzezav& frm) {
+void ConfereListas(const TOpcoes& o) {
+  using L = TListasGeracao;
   if (o.Versao) {
     bool ok = false;
-    for (const std::string& v : frm.ComboBox1.Items) ok = ok || v == *o.Versao;
+    for (const std::string& v : L::Versoes()) ok = ok || v == *o.Versao;
     if (!ok)
-      throw EOpcaoInvalida("versão do leiaute inválida: \"" + *o.Versao + "\" (válidas: " + Junta(frm.ComboBox1.Items) + ")");
+      throw EOpcaoInvalida("versão do leiaute inválida: \"" + *o.Versao + "\" (válidas: " + Junta(L::Versoes()) + ")");
   }
-  if (o.Criterio && ItemPorCodigo(frm.RadioGroup3, *o.Criterio) < 0)
-    throw EOpcaoInvalida("critério inválido: \"" + *o.Criterio + "\" (válidos: " + Junta(Codigos(frm.RadioGroup3)) + ")");
-  if (o.Detalhamento && ItemPorCodigo(frm.RadioGroup4, *o.Detalhamento) < 0)
+  if (o.Criterio && ItemPorCodigo(L::Criterios(), *o.Criterio) < 0)
+    throw EOpcaoInvalida("critério inválido: \"" + *o.Criterio + "\" (válidos: " + Junta(Codigos(L::Criterios())) + ")");
+  if (o.Detalhamento && ItemPorCodigo(L::Detalhamentos(), *o.Detalhamento) < 0)
     throw EOpcaoInvalida("detalhamento inválido: \"" + *o.Detalhamento + "\" (válidos: " +
-                         Junta(Codigos(frm.RadioGroup4)) + ")");
+                         Junta(Codigos(L::Detalhamentos())) + ")");
 }
 
 // The store as typed, or with the zeros the store codes carry ("1" for "001").
-const TLookupCombo::Row* AchaLoja(const TLookupCombo& combo, const std::string& loja) {
-  for (const auto& r : combo.Rows)
-    if (r.Key == loja) return &r;
-  for (const auto& r : combo.Rows)
-    if (r.Key.size() > loja.size() && r.Key.find_first_not_of('0') == r.Key.size() - loja.size() &&
-        r.Key.compare(r.Key.size() - loja.size(), loja.size(), loja) == 0)
+const TLinhaLoja* AchaLoja(const std::vector<TLinhaLoja>& lojas, const std::string& loja) {
+  for (const auto& r : lojas)
+    if (r.Texto("cd_loja") == loja) return &r;
+  for (const auto& r : lojas) {
+    const std::string key = r.Texto("cd_loja");
+    if (key.size() > loja.size() && key.find_first_not_of('0') == key.size() - loja.size() &&
+        key.compare(key.size() - loja.size(), loja.size(), loja) == 0)
       return &r;
+  }
   return nullptr;
 }
 
-// What the operator would do on the window before pressing "TODOS". The store comes first:
-// changing it may replace the M205 code and the file name.
-void AplicaNaJanela(const TOpcoes& o, TFrmVUDIRozAzezav& frm) {
-  if (o.Loja) {
-    const TLookupCombo::Row* loja = AchaLoja(frm.RxDBLookupCombo1, *o.Loja);
-    if (!loja)
-      throw EOpcaoInvalida("a loja \"" + *o.Loja + "\" não existe (" + ListaLojas(frm.RxDBLookupCombo1) + ")");
-    frm.RxDBLookupCombo1.KeyValue = loja->Key;
-    frm.RxDBLookupCombo1Change();
+// The run's options: the window's defaults for the store, then what the operator chose. The store
+// comes first: choosing it may replace the M205 code and the file name.
+TRunOptions Opcoes(const TOpcoes& o, const std::vector<TLinhaLoja>& lojas) {
+  using L = TListasGeracao;
+  TRunOptions r;
+  // Without --loja the window's default store "001", when there is one.
+  const TLinhaLoja* loja = nullptr;
+  if (o.Loja) loja = AchaLoja(lojas, *o.Loja);
+  else
+    for (const auto& l : lojas)
+      if (l.Texto("cd_loja") == "001") loja = &l;
+  if (o.Loja && !loja)
+    throw EOpcaoInvalida("a loja \"" + *o.Loja + "\" não existe (" + ListaLojas(lojas) + ")");
+  if (!loja) throw EOpcaoInvalida("nenhuma loja escolhida: use --loja (" + ListaLojas(lojas) + ")");
+  r.Loja = *loja;
+  r.Arquivo = CaminhoLocal(kArquivoPadrao);
+  const TPadraoLoja padrao = PadraoDaLoja(r.Loja);
+  if (!padrao.ReceitaM205.empty()) {
+    r.ReceitaM205 = padrao.ReceitaM205;
+    r.Arquivo = CaminhoLocal(padrao.Arquivo);
   }
-  if (frm.RxDBLookupCombo1.KeyValue.empty())
-    throw EOpcaoInvalida("nenhuma loja escolhida: use --loja (" + ListaLojas(frm.RxDBLookupCombo1) + ")");
-  if (o.Arquivo) {
-    // The component takes its folder from the name: a bare relative name would have none.
-    frm.edtFile.Text = std::filesystem::absolute(*o.Arquivo).lexically_normal().string();
-    frm.edtFileChange();
+  r.Detalhamento = DetalhamentoDaLoja(r.Loja, static_cast<int>(L::Detalhamentos().size()));
+  // The component takes its folder from the name: a bare relative name would have none.
+  if (o.Arquivo) r.Arquivo = std::filesystem::absolute(*o.Arquivo).lexically_normal().string();
+  const TDateTime hoje = Today();
+  r.DataInicial = o.De.value_or(StartOfTheMonth(hoje));
+  r.DataFinal = o.Ate.value_or(EndOfTheMonth(hoje));
+  if (o.Versao) {
+    r.VersaoTexto = *o.Versao;
+    for (size_t i = 0; i < L::Versoes().size(); ++i)
+      if (L::Versoes()[i] == *o.Versao) r.Versao = static_cast<int>(i);
   }
-  if (o.De) frm.DateEdit1.Date = *o.De;
-  if (o.Ate) frm.DateEdit2.Date = *o.Ate;
-  if (o.Versao) frm.ComboBox1.Text = *o.Versao;
-  if (o.Concomitante && *o.Concomitante != frm.cbConcomitante.Checked) {
-    frm.cbConcomitante.Checked = *o.Concomitante;
-    frm.cbConcomitanteClick();
-  }
-  if (o.BufferLinhas) frm.edBufLinhas.Text = *o.BufferLinhas;
-  if (o.BufferNotas) frm.edBufNotas.Text = *o.BufferNotas;
-  if (o.NumNotas) frm.edNotas.Text = *o.NumNotas;
-  if (o.Apuracao) frm.RadioGroup1.ItemIndex = *o.Apuracao;
-  if (o.Criterio) frm.RadioGroup3.ItemIndex = ItemPorCodigo(frm.RadioGroup3, *o.Criterio);
-  if (o.NFCe) frm.CheckBox7.Checked = *o.NFCe;
-  if (o.CupomFiscal) frm.CheckBox2.Checked = *o.CupomFiscal;
-  if (o.F120) frm.CheckBox1.Checked = *o.F120;
-  if (o.ReceitaM205) frm.Edit1.Text = *o.ReceitaM205;
-  if (o.ReceitaM605) frm.Edit2.Text = *o.ReceitaM605;
-  if (o.Detalhamento) frm.RadioGroup4.ItemIndex = ItemPorCodigo(frm.RadioGroup4, *o.Detalhamento);
+  if (o.Concomitante) r.Concomitante = *o.Concomitante;
+  auto inteiro = [](const std::optional<std::string>& v, int atual, int invalido) {
+    if (!v) return atual;
+    int n = 0;
+    auto [p, ec] = std::from_chars(v->data(), v->data() + v->size(), n);
+    return ec == std::errc() && p == v->data() + v->size() && !v->empty() ? n : invalido;
+  };
+  r.BufferLinhas = inteiro(o.BufferLinhas, r.BufferLinhas, 0);
+  r.BufferNotas = inteiro(o.BufferNotas, r.BufferNotas, 1);
+  r.NumNotas = inteiro(o.NumNotas, r.NumNotas, 1);
+  if (o.Apuracao) r.Apuracao = *o.Apuracao;
+  if (o.Criterio) r.Criterio = ItemPorCodigo(L::Criterios(), *o.Criterio);
+  if (o.NFCe) r.IncluiNfce = *o.NFCe;
+  if (o.CupomFiscal) r.IncluiCupomFiscal = *o.CupomFiscal;
+  if (o.F120) r.IncluiF120 = *o.F120;
+  if (o.ReceitaM205) r.ReceitaM205 = *o.ReceitaM205;
+  if (o.ReceitaM605) r.ReceitaM605 = *o.ReceitaM605;
+  if (o.Detalhamento) r.Detalhamento = ItemPorCodigo(L::Detalhamentos(), *o.Detalhamento);
+  return r;
 }
 
 // Passwords: never from the command line. With both on standard input, the user's comes first.
@@ -138,7 +162,7 @@ bool LeSenhas(const TOpcoes& o, std::string& senha, TDbSettings& conexao, std::s
   return true;
 }
 
-void ImprimeResumo(const TFrmVUDIRozAzezav& frm, const std::vector<std::string>& validacoes,
+void ImprimeResumo(const std::string& arquivo, const std::vector<std::string>& validacoes,
                    const std::vector<std::string>& mensagens) {
   if (validacoes.empty()) {
     std::printf("Mensagens de validação: nenhuma\n");
@@ -146,7 +170,6 @@ void ImprimeResumo(const TFrmVUDIRozAzezav& frm, const std::vector<std::string>&
     std::printf("Mensagens de validação (%zu):\n", validacoes.size());
     for (const std::string& m : validacoes) std::printf("  %s\n", m.c_str());
   }
-  const std::string arquivo = frm.VornVUDIRozAzezav1.Path() + frm.VornVUDIRozAzezav1.Arquivo();
   std::printf("Arquivo gerado: %s\n", arquivo.c_str());
   int total = 0;
   std::printf("Linhas por bloco:\n");
@@ -156,6 +179,21 @@ void ImprimeResumo(const TFrmVUDIRozAzezav& frm, const std::vector<std::string>&
   }
   std::printf("  Total: %d\n", total);
   for (const std::string& m : mensagens) std::printf("%s\n", m.c_str());
+}
+
+// The login dialog's checks on what the options give it; the reason when they refuse.
+std::optional<std::string> ConfereLogin(const TOpcoes& o, const std::string& senha, std::string& empresa) {
+  TfrloginKivo login;
+  login.SetCodigoEmpresa(o.Empresa);
+  login.Edit2.Text = o.Usuario;
+  login.Edit3.Text = senha;
+  try {
+    login.btnOKClick();
+  } catch (const std::exception& e) {
+    return std::string(e.what());
+  }
+  empresa = login.Edit1.Text;
+  return std::nullopt;
 }
 
 }  // namespace
@@ -171,64 +209,60 @@ int main(int argc, char** argv) {
     return Falha(nullptr, kSaidaOpcao, e.what());
   }
 
-  THostTerminal host(isatty(STDERR_FILENO) == 1);
-  TAppSettings settings = padrao;
-  settings.Conexao = o.Conexao;
-  // Building the window only sets up its controls; nothing connects before FormCreate.
-  auto janela = std::make_unique<TFrmVUDIRozAzezav>(host, settings);
-
   if (o.Ajuda) {
-    const TFrmVUDIRozAzezav& f = *janela;
-    TListasJanela listas{f.ComboBox1.Items, f.RadioGroup3.Items, f.RadioGroup4.Items, f.ComboBox1.Text,
-                         f.RadioGroup3.ItemIndex};
+    using L = TListasGeracao;
+    TListasJanela listas{L::Versoes(), L::Criterios(), L::Detalhamentos(), L::Versoes()[L::kVersaoPadrao],
+                         L::kCriterioDetalhado};
     std::fputs(TextoAjuda(padrao.Conexao, listas).c_str(), stdout);
     return kSaidaOk;
   }
   try {
-    ConfereListas(o, *janela);
+    ConfereListas(o);
   } catch (const EOpcaoInvalida& e) {
     return Falha(nullptr, kSaidaOpcao, e.what());
   }
 
-  std::string erro;
-  if (!LeSenhas(o, host.Senha, settings.Conexao, erro)) return Falha(nullptr, kSaidaOpcao, erro);
-  janela.reset();
-  janela = std::make_unique<TFrmVUDIRozAzezav>(host, settings);
-  TFrmVUDIRozAzezav& frm = *janela;
-  host.Empresa = o.Empresa;
-  host.Usuario = o.Usuario;
+  TDbSettings conexao = o.Conexao;
+  std::string senha, erro;
+  if (!LeSenhas(o, senha, conexao, erro)) return Falha(nullptr, kSaidaOpcao, erro);
 
-  if (!frm.FormCreate()) {
-    const std::string motivo = host.Mensagens.empty() ? "login cancelado" : host.Mensagens.back();
-    using F = TFrmVUDIRozAzezav::TFalhaInicio;
-    const F falha = frm.FalhaInicio();
-    if (falha == F::Login || falha == F::LoginCancelado) return Falha(&host, kSaidaLogin, motivo);
-    const TDbSettings& c = settings.Conexao;
-    const std::string servidor = c.Socket.empty() ? c.HostName + ":" + std::to_string(c.Port) : c.Socket;
-    return Falha(&host, kSaidaBanco, motivo + " (servidor " + servidor + ")");
+  TAndamentoTerminal andamento(isatty(STDERR_FILENO) == 1);
+  andamento.Caption(kTituloPrograma);
+  TDbConnection db(conexao);
+  const std::string servidor = conexao.Socket.empty() ? conexao.HostName + ":" + std::to_string(conexao.Port)
+                                                       : conexao.Socket;
+  if (TEntrada e = ConectaCatalogo(db); !e.Ok()) return Falha(&andamento, kSaidaBanco, e.Mensagem + " (servidor " + servidor + ")");
+  std::string empresa;
+  if (auto recusa = ConfereLogin(o, senha, empresa)) return Falha(&andamento, kSaidaLogin, *recusa);
+  if (TEntrada e = EntraNaEmpresa(db, empresa, o.Usuario, senha); !e.Ok()) {
+    if (e.Falha == TFalhaInicio::Login) return Falha(&andamento, kSaidaLogin, e.Mensagem);
+    return Falha(&andamento, kSaidaBanco, e.Mensagem + " (servidor " + servidor + ")");
   }
 
+  TGeracao geracao(db);
   std::vector<std::string> validacoes;
-  size_t mensagensAntes = host.Mensagens.size();
-  // What the core showed before failing (a statement's error) belongs with the failure.
+  geracao.Arquivo().SetOnError([&validacoes](const std::string& m) { validacoes.push_back(m); });
+  TGeracaoEventos& ev = geracao.Eventos();
+  ev.Caption = [&andamento](const std::string& t) { andamento.Caption(t); };
+  ev.Aviso = [&andamento](const std::string& t) { andamento.Aviso(t); };
+  ev.Script = [&andamento](const std::string& t) { andamento.Script(t); };
+  ev.Progresso = [&andamento](int p) { andamento.Posicao(p); };
+
+  // What the run showed before failing (a statement's error) belongs with the failure.
   auto falhaNaGeracao = [&](int codigo, const std::string& mensagem) {
-    host.FimDoAndamento();
-    for (size_t i = mensagensAntes; i < host.Mensagens.size(); ++i)
-      std::fprintf(stderr, "%s\n", host.Mensagens[i].c_str());
-    return Falha(&host, codigo, mensagem);
+    andamento.FimDoAndamento();
+    for (const std::string& m : andamento.Mensagens) std::fprintf(stderr, "%s\n", m.c_str());
+    return Falha(&andamento, codigo, mensagem);
   };
   try {
-    frm.FormShow();
-    AplicaNaJanela(o, frm);
-    // "TODOS" empties the message list at its last step: keep every message as it comes.
-    TErrorEvent anterior = frm.VornVUDIRozAzezav1.OnError();
-    frm.VornVUDIRozAzezav1.SetOnError([&validacoes, anterior](const std::string& m) {
-      validacoes.push_back(m);
-      if (anterior) anterior(m);
-    });
-    host.Barra = &frm.ProgressBar1;
-    mensagensAntes = host.Mensagens.size();
-    frm.BitBtn1Click();
+    const std::vector<TLinhaLoja> lojas = LeLojas(db);
+    const TRunOptions opcoes = Opcoes(o, lojas);
+    if (!o.Arquivo) {
+      std::error_code ec;
+      std::filesystem::create_directories(std::filesystem::path(opcoes.Arquivo).parent_path(), ec);
+    }
+    geracao.Arquivo().SetArquivo(opcoes.Arquivo);
+    geracao.Todos(opcoes);
   } catch (const EOpcaoInvalida& e) {
     return falhaNaGeracao(kSaidaOpcao, e.what());
   } catch (const EDatabaseError& e) {
@@ -236,9 +270,7 @@ int main(int argc, char** argv) {
   } catch (const std::exception& e) {
     return falhaNaGeracao(kSaidaGeracao, e.what());
   }
-  host.FimDoAndamento();
-  ImprimeResumo(frm, validacoes,
-                std::vector<std::string>(host.Mensagens.begin() + static_cast<long>(mensagensAntes), host.Mensagens.end()));
-  frm.FormDestroy();
+  andamento.FimDoAndamento();
+  ImprimeResumo(geracao.CaminhoArquivo(), validacoes, andamento.Mensagens);
   return kSaidaOk;
 }

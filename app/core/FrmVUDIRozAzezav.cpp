@@ -5,14 +5,13 @@
 #include <filesystem>
 
 #include "BuildConfig.h"
+#include "CaminhoLocal.h"
 #include "ConsultaSql.h"
 #include "Funcoes.h"
-#include "HashMD5.h"
 #include "LoginKivo.h"
 #include "TextUtil.h"
 
 namespace {
-const char* kArquivoPadrao = "c:\\VudiROZAZEZAV\\VudiROZAZEZAV.txt";
 
 // Integer of an edit box, or `fallback` when the text is not a valid integer.
 int IntOr(const std::string& text, int fallback) {
@@ -21,43 +20,17 @@ int IntOr(const std::string& text, int fallback) {
   return ec == std::errc() && p == text.data() + text.size() && !text.empty() ? v : fallback;
 }
 
-bool StartsWithNoCase(const std::string& s, const std::string& prefix) {
-  if (s.size() < prefix.size()) return false;
-  for (size_t i = 0; i < prefix.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(s[i])) != std::tolower(static_cast<unsigned char>(prefix[i])))
-      return false;
-  return true;
-}
 }  // namespace
 
-TAppSettings TAppSettings::BuildTime() {
-  TAppSettings s;
-  s.Conexao.HostName = VUDI_DB_HOST;
-  s.Conexao.Port = static_cast<unsigned>(IntOr(VUDI_DB_PORT, 3306));
-  s.Conexao.Database = VUDI_DB_CATALOG;
-  s.Conexao.User = VUDI_DB_USER;
-  s.Conexao.Password = VUDI_DB_PASSWORD;
-  return s;
-}
-
 TFrmVUDIRozAzezav::TFrmVUDIRozAzezav(IWindowHost& host, TAppSettings settings)
-    : host_(host), settings_(std::move(settings)) {
+    : VornVUDIRozAzezav1(geracao_.Arquivo()), host_(host), settings_(std::move(settings)) {
   CriaControles();
-  qr1 = std::make_unique<TDbQuery>(db0);
-  qr2 = std::make_unique<TDbQuery>(db0);
-  qr3 = std::make_unique<TDbQuery>(db0);
-  qr4 = std::make_unique<TDbQuery>(db0);
-  qr5 = std::make_unique<TDbQuery>(db0);
-  qr6 = std::make_unique<TDbQuery>(db0);
-  qr7 = std::make_unique<TDbQuery>(db0);
-  qrempresa = std::make_unique<TDbQuery>(db0);
   qrloginkivo = std::make_unique<TDbQuery>(db0);
-  qrContaContabil = std::make_unique<TDbQuery>(db0);
-  z1 = std::make_unique<TDbScript>(db0);
-  z2 = std::make_unique<TDbScript>(db0);
   VornVUDIRozAzezav1.SetOnError([this](const std::string& m) { VornVUDIRozAzezav1Error(m); });
-  // A "|" inside an ERP text (a name, an address) would add a field to its line.
-  VornVUDIRozAzezav1.SetReplaceDelimitador(true);
+  TGeracaoEventos& ev = geracao_.Eventos();
+  ev.Caption = [this](const std::string& t) { SetCaption(t); };
+  ev.Aviso = [this](const std::string& t) { host_.ShowMessage(t); };
+  ev.Script = [this](const std::string& t) { host_.InputBox("", "", t); };
 }
 
 TFrmVUDIRozAzezav::~TFrmVUDIRozAzezav() = default;
@@ -70,8 +43,8 @@ void TFrmVUDIRozAzezav::CriaControles() {
   DateEdit1.Label = "De";
   DateEdit2.Label = "Até";
   ComboBox1.Label = "Cod.Versão";
-  ComboBox1.Items = {"100", "101", "200", "201", "202", "310", "320"};
-  ComboBox1.SetItemIndex(6);
+  ComboBox1.Items = TListasGeracao::Versoes();
+  ComboBox1.SetItemIndex(TListasGeracao::kVersaoPadrao);
   edtFile.Label = "Nome do Arquivo";
   edtFile.Text = kArquivoPadrao;
   cbConcomitante.Caption = "Gerar Concomitante";
@@ -85,16 +58,13 @@ void TFrmVUDIRozAzezav::CriaControles() {
   edNotas.Label = "Num.Notas (C)";
   edNotas.Text = "1000000";
   RadioGroup1.Caption = "Indicador da Apuração das Contribuições e Créditos";
-  RadioGroup1.Items = {"Apuração com Base nos Registros de Consolidação das Operações por NF-e (C180 e C190) e por ECF (C490)",
-                       "Apuração com Base nos Registro Individualizado de NF-e (C100 e C170) e de ECF (C400)"};
-  RadioGroup1.ItemIndex = 1;
+  RadioGroup1.Items = TListasGeracao::IndicadoresApuracao();
+  RadioGroup1.ItemIndex = TListasGeracao::kApuracaoIndividual;
   RadioGroup3.Caption = "Código Indicador do Critério de Escrituração e Apuração ";
-  RadioGroup3.Items = {"1 - Regime de Caixa Escrituração Consolidada (Registro F500); ",
-                       "2 - Regime de Competência - Escrituração Consolidada (Registro F550); ",
-                       "9 - Regime de Competência - Escrituração Detalhada, com Base nos Registros dos Blocos A, C, D e F."};
-  RadioGroup3.ItemIndex = 2;
+  RadioGroup3.Items = TListasGeracao::Criterios();
+  RadioGroup3.ItemIndex = TListasGeracao::kCriterioDetalhado;
   RadioGroup4.Caption = "M205/605 Detalhamento Código Receita";
-  RadioGroup4.Items = {"08 Regime Não Cumulativo", "12 Regime Cumulativo"};
+  RadioGroup4.Items = TListasGeracao::Detalhamentos();
   RadioGroup4.ItemIndex = 0;
   Edit1.Label = "Código da Receita (M205)";
   Edit1.Text = "691201";
@@ -135,19 +105,7 @@ void TFrmVUDIRozAzezav::SetCaption(const std::string& text) {
 }
 
 std::string TFrmVUDIRozAzezav::CaminhoLocal(const std::string& path) const {
-#ifdef _WIN32
-  return path;
-#else
-  static const std::string kPrefixo = "c:\\VudiROZAZEZAV\\";
-  if (!StartsWithNoCase(path, kPrefixo)) return path;
-  std::string pasta = settings_.PastaUsuario;
-  if (pasta.empty()) {
-    const char* home = std::getenv("HOME");
-    pasta = home && *home ? home : ".";
-  }
-  std::filesystem::path local = std::filesystem::path(pasta) / "VudiROZAZEZAV" / path.substr(kPrefixo.size());
-  return local.string();
-#endif
+  return ::CaminhoLocal(path, settings_.PastaUsuario);
 }
 
 // ---- Start-up and login ----
@@ -167,62 +125,23 @@ bool TFrmVUDIRozAzezav::FormCreate() {
   c.User = LoginName;
   c.Password = Password;
 
-  auto falha = [&](TFalhaInicio tipo, const std::string& mensagem) {
-    falhaInicio_ = tipo;
-    if (!mensagem.empty()) host_.ShowMessage(mensagem);
+  auto falha = [&](const TEntrada& e) {
+    falhaInicio_ = e.Falha;
+    if (!e.Mensagem.empty()) host_.ShowMessage(e.Mensagem);
     return false;
   };
-  try {
-    db0.Connect();
-  } catch (const EDatabaseError&) {
-    return falha(TFalhaInicio::Conexao, "NÃO FOI POSSIVEL CONECTAR AO BANCO DE DADOS!");
-  }
+  if (TEntrada e = ConectaCatalogo(db0); !e.Ok()) return falha(e);
   TfrloginKivo login;
   if (!host_.RunLogin(login) || login.ModalResult != TfrloginKivo::Resultado::OK)
-    return falha(TFalhaInicio::LoginCancelado, "");
-
-  const std::string empresa = ZeroEsquerda(login.Edit1.Text, 3);
-  const std::string usuario = login.Edit2.Text;
-  const std::string senha = login.Edit3.Text;
-
-  qrloginkivo->Clear();
-  qrloginkivo->Add("select nm_db from kivo_empresa where cd_empresa = \"" + db0.Escape(empresa) + "\"");
-  try {
-    qrloginkivo->Open();
-  } catch (const EDatabaseError& e) {
-    return falha(TFalhaInicio::BancoDeDados, e.what());
-  }
-  if (qrloginkivo->IsEmpty()) return falha(TFalhaInicio::Login, "CÓDIGO DA EMPRESA INVÁLIDO!");
-  DatabaseName = qrloginkivo->FieldByName("nm_db").AsString();
-  qrloginkivo->Close();
-  db0.Disconnect();
-
-  db0.Settings().Database = DatabaseName;
-  try {
-    db0.Connect();
-  } catch (const EDatabaseError&) {
-    return falha(TFalhaInicio::Conexao, "NÃO FOI POSSIVEL CONECTAR AO BANCO DE DADOS!");
-  }
-  try {
-    if (!ValidaUsuario(empresa, usuario, senha)) return falha(TFalhaInicio::Login, "USUARIO E/OU SENHA INVÁLIDOS");
-  } catch (const std::exception& e) {
-    return falha(TFalhaInicio::BancoDeDados, e.what());
-  }
+    return falha({TFalhaInicio::LoginCancelado, ""});
+  if (TEntrada e = EntraNaEmpresa(db0, login.Edit1.Text, login.Edit2.Text, login.Edit3.Text); !e.Ok()) return falha(e);
+  DatabaseName = db0.Settings().Database;
   falhaInicio_ = TFalhaInicio::Nenhuma;
   return true;
 }
 
 bool TFrmVUDIRozAzezav::ValidaUsuario(const std::string&, const std::string& usuario, const std::string& senha) {
-  qrloginkivo->Clear();
-  qrloginkivo->Add("select ifnull(name,\"\") as name from sec_users where login = :login and pswd = :pass");
-  qrloginkivo->ParamByName("login").AsString(usuario);
-  std::string hash = HashMD5(senha);
-  for (char& ch : hash) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-  qrloginkivo->ParamByName("pass").AsString(hash);
-  qrloginkivo->Open();
-  bool ok = !qrloginkivo->IsEmpty() && !qrloginkivo->FieldByName("name").AsString().empty();
-  qrloginkivo->Close();
-  return ok;
+  return ::ValidaUsuario(db0, usuario, senha);
 }
 
 void TFrmVUDIRozAzezav::FormShow() {
@@ -237,44 +156,18 @@ void TFrmVUDIRozAzezav::FormShow() {
   DateEdit1.Date = StartOfTheMonth(hoje);
   DateEdit2.Date = EndOfTheMonth(hoje);
 
-  qrempresa->Close();
-  qrempresa->Clear();
-  for (const char* line :
-       {"select", "filial.cd_fil as cd_loja,", "filial.nm_fil as nm_emp,",
-        "concat(filial.cd_fil,\" \",filial.nm_fil) as nmemp,", "empresa.cd_icmsantec,", "filial.tp_regime,",
-        "empresa.tp_ativ,", "empresa.tp_perfil,", "0 as sn_ciap,", "empresa.tx_icmsvenda,",
-        "filial.vl_apuracaoicmsst,", "filial.nr_cep,", "filial.nm_end,", "filial.nr_nro,", "filial.nr_ie,",
-        "filial.nm_bai as nm_bairro,", "filial.nr_fon,", "filial.nr_fax,", "filial.nr_cgc,", "filial.nm_uf,",
-        "filial.cd_cid as cd_cidade,", "filial.sn_substituto,", "empresa.tp_tributacao,", "empresa.tp_inctrib,",
-        "empresa.tp_metodoaprop,", "empresa.tp_contribapurada,", "empresa.tp_ativvudirozazezav", "from filial",
-        "left join empresa on filial.cd_loja = empresa.cd_loja", "order by filial.cd_fil"})
-    qrempresa->Add(line);
-  qrempresa->Open();
-  lojas_.clear();
+  lojas_ = LeLojas(db0);
   RxDBLookupCombo1.Rows.clear();
-  std::vector<std::string> campos = qrempresa->FieldNames();
-  for (qrempresa->First(); !qrempresa->Eof(); qrempresa->Next()) {
-    std::vector<std::pair<std::string, std::string>> row;
-    for (const std::string& f : campos) row.emplace_back(f, qrempresa->FieldByName(f).AsString());
-    lojas_.push_back(std::move(row));
-    RxDBLookupCombo1.Rows.push_back({qrempresa->FieldByName("cd_loja").AsString(), qrempresa->FieldByName("nmemp").AsString()});
-  }
+  for (const TLinhaLoja& l : lojas_) RxDBLookupCombo1.Rows.push_back({l.Texto("cd_loja"), l.Texto("nmemp")});
   lojaRow_ = lojas_.empty() ? -1 : 0;
   SelecionaLoja("001");
   ComboBox1.SetItemIndex(6);
   cdicmsantec = Empresa("cd_icmsantec");
-  int64_t inctrib = -1;
-  try {
-    inctrib = EmpresaInt("tp_inctrib") - 1;
-  } catch (const Erro&) {
-    inctrib = -1;  // a store without company settings selects nothing
-  }
-  int last = static_cast<int>(RadioGroup4.Items.size()) - 1;
-  RadioGroup4.ItemIndex = static_cast<int>(inctrib > last ? last : inctrib < -1 ? -1 : inctrib);
+  RadioGroup4.ItemIndex = lojaRow_ < 0 ? -1 : DetalhamentoDaLoja(lojas_[lojaRow_], static_cast<int>(RadioGroup4.Items.size()));
   Avisa();
 }
 
-void TFrmVUDIRozAzezav::FormDestroy() { qrempresa->Close(); }
+void TFrmVUDIRozAzezav::FormDestroy() { qrloginkivo->Close(); }
 
 void TFrmVUDIRozAzezav::SelecionaLoja(const std::string& key) {
   for (size_t i = 0; i < RxDBLookupCombo1.Rows.size(); ++i) {
@@ -289,39 +182,25 @@ void TFrmVUDIRozAzezav::SelecionaLoja(const std::string& key) {
 
 std::string TFrmVUDIRozAzezav::Empresa(const std::string& field) const {
   if (lojaRow_ < 0 || lojaRow_ >= static_cast<int>(lojas_.size())) return {};
-  for (const auto& [name, value] : lojas_[lojaRow_])
-    if (name == field) return value;
-  return {};
+  return lojas_[lojaRow_].Texto(field);
 }
 
 int64_t TFrmVUDIRozAzezav::EmpresaInt(const std::string& field) const {
-  std::string text = TrimControl(Empresa(field));
-  int64_t v = 0;
-  auto [p, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-  if (text.empty() || ec != std::errc() || p != text.data() + text.size())
-    throw Erro("\"" + text + "\" não é um valor inteiro válido (campo " + field + " da loja)");
-  return v;
+  if (lojaRow_ < 0 || lojaRow_ >= static_cast<int>(lojas_.size())) return TLinhaLoja().Inteiro(field);
+  return lojas_[lojaRow_].Inteiro(field);
 }
 
 void TFrmVUDIRozAzezav::RxDBLookupCombo1Change() {
   for (size_t i = 0; i < RxDBLookupCombo1.Rows.size(); ++i)
     if (RxDBLookupCombo1.Rows[i].Key == RxDBLookupCombo1.KeyValue) lojaRow_ = static_cast<int>(i);
-  int64_t tributacao = 0;
-  try {
-    tributacao = EmpresaInt("tp_tributacao");
-  } catch (const Erro&) {
-    tributacao = 0;  // an empty or odd regime leaves the fields as they are
-  }
-  if (tributacao == 1) {
-    Edit1.Text = "810902";
-    edtFile.Text = CaminhoLocal("c:\\vudirozazezav\\VudiRozAzezavPresumido.txt");
-    RxLabel1.Caption = "Lucro Presumido";
-    edtFileChange();
-  } else if (tributacao == 2) {
-    Edit1.Text = "691201";
-    edtFile.Text = CaminhoLocal("c:\\vudirozazezav\\VudiRozAzezav.txt");
-    RxLabel1.Caption = "Lucro Real";
-    edtFileChange();
+  if (lojaRow_ >= 0 && lojaRow_ < static_cast<int>(lojas_.size())) {
+    const TPadraoLoja padrao = PadraoDaLoja(lojas_[lojaRow_]);
+    if (!padrao.ReceitaM205.empty()) {
+      Edit1.Text = padrao.ReceitaM205;
+      edtFile.Text = CaminhoLocal(padrao.Arquivo);
+      RxLabel1.Caption = padrao.Regime;
+      edtFileChange();
+    }
   }
   Avisa();
 }
@@ -346,19 +225,46 @@ void TFrmVUDIRozAzezav::MostraArquivo() {
   Avisa();
 }
 
+TRunOptions TFrmVUDIRozAzezav::Opcoes() const {
+  TRunOptions o;
+  if (lojaRow_ >= 0 && lojaRow_ < static_cast<int>(lojas_.size()) && !RxDBLookupCombo1.KeyValue.empty())
+    o.Loja = lojas_[lojaRow_];
+  o.DataInicial = DateEdit1.Date;
+  o.DataFinal = DateEdit2.Date;
+  o.Versao = ComboBox1.ItemIndex();
+  o.VersaoTexto = ComboBox1.Text;
+  o.Apuracao = RadioGroup1.ItemIndex;
+  o.Criterio = RadioGroup3.ItemIndex;
+  o.Detalhamento = RadioGroup4.ItemIndex;
+  o.IncluiNfce = CheckBox7.Checked;
+  o.IncluiCupomFiscal = CheckBox2.Checked;
+  o.IncluiF120 = CheckBox1.Checked;
+  o.ReceitaM205 = Edit1.Text;
+  o.ReceitaM605 = Edit2.Text;
+  o.BufferLinhas = IntOr(edBufLinhas.Text, 0);
+  o.BufferNotas = IntOr(edBufNotas.Text, 1);
+  o.NumNotas = IntOr(edNotas.Text, 1);
+  o.Concomitante = cbConcomitante.Checked;
+  o.Arquivo = VornVUDIRozAzezav1.Path() + VornVUDIRozAzezav1.Arquivo();
+  return o;
+}
+
+void TFrmVUDIRozAzezav::CriandoTabelas() { geracao_.CriandoTabelas(Opcoes()); }
+
 void TFrmVUDIRozAzezav::btnInicioClick() {
   if (RxDBLookupCombo1.KeyValue.empty()) throw Erro("Escolha a Loja");
-  CriandoTabelas();
-  vlpisM200 = 0;
-  vlcofinsM200 = 0;
+  const TRunOptions o = Opcoes();
+  geracao_.CriandoTabelas(o);
+  geracao_.vlpisM200 = 0;
+  geracao_.vlcofinsM200 = 0;
   cbConcomitante.Enabled = false;
   btnInicio.Enabled = false;
   btnB_0.Enabled = true;
   Avisa();
-  if (cbConcomitante.Checked) {
-    VornVUDIRozAzezav1.SetDT_INI(DateEdit1.Date);
-    VornVUDIRozAzezav1.SetDT_FIN(DateEdit2.Date);
-    VornVUDIRozAzezav1.SetLinhasBuffer(IntOr(edBufLinhas.Text, 0));
+  if (o.Concomitante) {
+    VornVUDIRozAzezav1.SetDT_INI(o.DataInicial);
+    VornVUDIRozAzezav1.SetDT_FIN(o.DataFinal);
+    VornVUDIRozAzezav1.SetLinhasBuffer(o.BufferLinhas);
     VornVUDIRozAzezav1.IniciaGeracao();
     MostraArquivo();
   }
@@ -370,93 +276,64 @@ void TFrmVUDIRozAzezav::btnB_0Click() {
   btnB_0.Enabled = false;
   btnB_C.Enabled = true;
   Avisa();
-  ExtraiBloco0();
-  if (cbConcomitante.Checked) {
-    VornVUDIRozAzezav1.WriteBloco_0();
-    MostraArquivo();
-  }
+  geracao_.Bloco0(Opcoes());
+  if (cbConcomitante.Checked) MostraArquivo();
 }
 
 void TFrmVUDIRozAzezav::btnB_AClick() {
   btnB_A.Enabled = false;
   Avisa();
-  ExtraiBlocoA();
-  if (cbConcomitante.Checked) {
-    VornVUDIRozAzezav1.WriteBloco_A(true);
-    MostraArquivo();
-  }
+  geracao_.BlocoA(Opcoes());
+  if (cbConcomitante.Checked) MostraArquivo();
 }
 
 void TFrmVUDIRozAzezav::btnB_CClick() {
   btnB_C.Enabled = false;
   btnB_D.Enabled = true;
   Avisa();
-  notas_ = IntOr(edNotas.Text, 1);
-  bufNotas_ = IntOr(edBufNotas.Text, 1);
-  if (RadioGroup1.ItemIndex == 0 && RadioGroup3.ItemIndex == 1) {
-    ExtraiBlocoCConsolidado();
-  } else if (RadioGroup1.ItemIndex == 1 && RadioGroup3.ItemIndex == 2) {
-    ExtraiBlocoC();
-  } else {
-    VornVUDIRozAzezav1.Bloco_C.RegistroC001().IND_MOV = TVornIndMov::imSemDados;
-    return;
-  }
-  if (cbConcomitante.Checked) {
-    VornVUDIRozAzezav1.WriteBloco_C(true);
-    MostraArquivo();
-  }
+  if (!geracao_.BlocoC(Opcoes())) return;
+  if (cbConcomitante.Checked) MostraArquivo();
   // Block C is the long step: let the window catch up once it is written.
   host_.ProcessMessages();
 }
 
 void TFrmVUDIRozAzezav::btnB_DClick() {
-  ExtraiBlocoD();
+  const TRunOptions o = Opcoes();
+  geracao_.BlocoD(o);
   btnB_D.Enabled = false;
   Avisa();
-  if (cbConcomitante.Checked) {
-    VornVUDIRozAzezav1.WriteBloco_D();
-    MostraArquivo();
-  }
+  if (o.Concomitante) MostraArquivo();
 }
 
 void TFrmVUDIRozAzezav::btnB_FClick() {
-  ExtraiBlocoF();
+  const TRunOptions o = Opcoes();
+  geracao_.BlocoF(o);
   btnB_F.Enabled = false;
   Avisa();
-  if (cbConcomitante.Checked) {
-    VornVUDIRozAzezav1.WriteBloco_F();
-    MostraArquivo();
-  }
+  if (o.Concomitante) MostraArquivo();
 }
 
 void TFrmVUDIRozAzezav::btnB_MClick() {
-  ExtraiBlocoM();
+  const TRunOptions o = Opcoes();
+  geracao_.BlocoM(o);
   btnB_M.Enabled = false;
   Avisa();
-  if (cbConcomitante.Checked) {
-    VornVUDIRozAzezav1.WriteBloco_M();
-    MostraArquivo();
-  }
+  if (o.Concomitante) MostraArquivo();
 }
 
 void TFrmVUDIRozAzezav::btnB_1Click() {
   btnB_1.Enabled = false;
   btnB_9.Enabled = cbConcomitante.Checked;
   Avisa();
-  ExtraiBloco1();
-  if (cbConcomitante.Checked) {
-    VornVUDIRozAzezav1.WriteBloco_1();
-    MostraArquivo();
-  }
+  geracao_.Bloco1(Opcoes());
+  if (cbConcomitante.Checked) MostraArquivo();
 }
 
 void TFrmVUDIRozAzezav::btnB_9Click() {
   btnB_9.Enabled = false;
   Avisa();
-  if (cbConcomitante.Checked) {
-    VornVUDIRozAzezav1.WriteBloco_9();
-    MostraArquivo();
-  }
+  geracao_.Bloco9(Opcoes());
+  if (cbConcomitante.Checked) MostraArquivo();
   cbConcomitante.Enabled = true;
   Avisa();
 }
@@ -464,11 +341,8 @@ void TFrmVUDIRozAzezav::btnB_9Click() {
 void TFrmVUDIRozAzezav::btnTXTClick() {
   btnTXT.Enabled = false;
   Avisa();
-  VornVUDIRozAzezav1.SetLinhasBuffer(IntOr(edBufLinhas.Text, 0));
-  VornVUDIRozAzezav1.SetDT_INI(DateEdit1.Date);
-  VornVUDIRozAzezav1.SetDT_FIN(DateEdit2.Date);
   memoError.Lines.clear();
-  VornVUDIRozAzezav1.SaveFileTXT();
+  geracao_.GerarTxt(Opcoes());
   MostraArquivo();
   for (TButton* b : {&btnB_0, &btnB_1, &btnB_A, &btnB_C, &btnB_D, &btnB_F, &btnB_M, &btnTXT}) b->Enabled = true;
   cbConcomitante.Enabled = true;
@@ -511,8 +385,8 @@ void TFrmVUDIRozAzezav::BitBtn1Click() {
   passo(&TFrmVUDIRozAzezav::btnB_CClick);
   ProgressBar1.Position += 10;
   Avisa();
-  if (RadioGroup3.ItemIndex == 2) btnB_DClick();
-  else VornVUDIRozAzezav1.Bloco_D.RegistroD001().IND_MOV = TVornIndMov::imSemDados;
+  if (RadioGroup3.ItemIndex == TListasGeracao::kCriterioDetalhado) btnB_DClick();
+  else geracao_.SemBlocoD();
   passo(&TFrmVUDIRozAzezav::btnB_FClick);
   passo(&TFrmVUDIRozAzezav::btnB_MClick);
   passo(&TFrmVUDIRozAzezav::btnB_1Click);

@@ -1,7 +1,7 @@
 #pragma once
-// The main window's logic: start-up and login, the store list and defaults, the run control of
-// the generation (one handler per button) and the working tables. Headless: what only a real
-// window can do goes through IWindowHost.
+// The main window's logic: start-up and login, the store list and defaults, and the run control
+// (one handler per button), which maps the controls to the run's options and hands each step to
+// the run context. Headless: what only a real window can do goes through IWindowHost.
 #include <map>
 #include <memory>
 #include <optional>
@@ -12,26 +12,17 @@
 #include "Controls.h"
 #include "Database.h"
 #include "DbQuery.h"
-#include "DbScript.h"
+#include "Erro.h"
+#include "Geracao.h"
+#include "LinhaLoja.h"
+#include "RunOptions.h"
+#include "SessaoErp.h"
 #include "VornVudiRozAzezav.h"
 #include "WindowHost.h"
 
-// The window's own error: its message reaches the operator and aborts the pressed button.
-class Erro : public std::runtime_error {
-public:
-  using std::runtime_error::runtime_error;
-};
-
-// Where the program finds the ERP server and where its default files go.
-struct TAppSettings {
-  TDbSettings Conexao;         // catalogue database in Database
-  std::string PastaUsuario;    // folder that stands for "c:\VudiROZAZEZAV\" (empty: the user's home)
-  static TAppSettings BuildTime();
-};
-
 class TFrmVUDIRozAzezav {
 public:
-  static constexpr const char* kCaption = "VudiROZAZEZAV - KivoWeb - Versão 1.4.0";
+  static constexpr const char* kCaption = kTituloPrograma;
 
   TFrmVUDIRozAzezav(IWindowHost& host, TAppSettings settings = TAppSettings::BuildTime());
   ~TFrmVUDIRozAzezav();
@@ -39,7 +30,7 @@ public:
   // Window creation: connects, logs in and switches to the company database. False means the
   // program ends (the reason was already shown, and FalhaInicio() tells its kind).
   bool FormCreate();
-  enum class TFalhaInicio { Nenhuma, Conexao, LoginCancelado, Login, BancoDeDados };
+  using TFalhaInicio = ::TFalhaInicio;
   TFalhaInicio FalhaInicio() const { return falhaInicio_; }
   // Window shown: file name, period, store list and defaults.
   void FormShow();
@@ -69,6 +60,8 @@ public:
   // Start-up pieces.
   bool ValidaUsuario(const std::string& empresa, const std::string& usuario, const std::string& senha);
   void CriandoTabelas();
+  // The run's options as the controls stand now.
+  TRunOptions Opcoes() const;
 
   // Caption of the window (progress texts of the steps).
   const std::string& Caption() const { return caption_; }
@@ -90,18 +83,19 @@ public:
   TMemo memoError, memoTXT;
   TLabel RxLabel1;
 
-  // Run totals of block C, read by block M.
-  long double vlpisM200 = 0, vlcofinsM200 = 0;
   // Company values left by start-up.
   std::string cdicmsantec;
-  // Accountant fields, kept between runs.
-  std::string nome_contador, cpf_contador, crc_contador, cnpj_contador, cep_contador, endereco_contador,
-      nro_contador, compl_contador, bairro_contador, fone_contador, fax_contador, email_contador, cidade_contador;
 
   TDbConnection db0;
-  std::unique_ptr<TDbQuery> qr1, qr2, qr3, qr4, qr5, qr6, qr7, qrempresa, qrloginkivo, qrContaContabil;
-  std::unique_ptr<TDbScript> z1, z2;
-  TVornVUDIRozAzezav VornVUDIRozAzezav1;
+  std::unique_ptr<TDbQuery> qrloginkivo;
+
+private:
+  TGeracao geracao_{db0};  // before the reference below, which points into it
+
+public:
+  // The run context: the file component, the run totals and the steps.
+  TGeracao& Geracao() { return geracao_; }
+  TVornVUDIRozAzezav& VornVUDIRozAzezav1;
 
   // The store query's current row (the selected store); empty fields before FormShow.
   std::string Empresa(const std::string& field) const;
@@ -116,37 +110,11 @@ private:
   void Habilita(TButton& b, bool enabled) { b.Enabled = enabled; }
   void Avisa() { host_.ControlsChanged(); }
   void SelecionaLoja(const std::string& key);
-  // Extraction of each block: fills the block's tree from the ERP database.
-  void ExtraiBloco0();
-  void ExtraiBlocoA();
-  void ExtraiBlocoC();
-  void ExtraiBlocoCConsolidado();
-  void ExtraiBlocoD();
-  void ExtraiBlocoF();
-  void ExtraiBlocoM();
-  void ExtraiBloco1();
-  // The account of a register in the ERP's account-per-register table ("" when none).
-  std::string ContaContabil(const std::string& registro);
-  // Block C, individual documents: its parts, the account of a register for a movement type
-  // of the store, the recomputed PIS/COFINS totals and the rows of non-taxed revenue.
-  void ExtraiBlocoCEntradas();
-  void ExtraiBlocoCSaidas();
-  void ExtraiBlocoCNfce();
-  void ExtraiBlocoCCupons();
-  void ExtraiBlocoCContas();
-  std::string ContaContabilMov(const std::string& registro, const std::string& tpMov);
-  std::map<std::string, std::string> contasMov_;  // accounts already read in this block C run
-  long double TotalPisCofinsEntrada(const std::string& nrNfent, int tipo);
-  long double TotalPisCofinsNF(const std::string& loja, const std::string& nrNf, bool pis);
-  void GravaM400800(int tpDoc, const std::string& cdProd, double valor, const std::string& cdCod);
-  bool TributacaoReal() const;
-  bool liminar_ = false;
 
   IWindowHost& host_;
   TAppSettings settings_;
   TFalhaInicio falhaInicio_ = TFalhaInicio::Nenhuma;
   std::string caption_;
   int lojaRow_ = -1;
-  std::vector<std::vector<std::pair<std::string, std::string>>> lojas_;
-  int notas_ = 1, bufNotas_ = 1;
+  std::vector<TLinhaLoja> lojas_;
 };

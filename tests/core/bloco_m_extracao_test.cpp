@@ -66,8 +66,8 @@ TEST_F(BlocoMExtracao, CreditsContributionsAndRevenuesWithoutContribution) {
   SemContribuicao("04", "101", "100.00");
   SemContribuicao("04", "102", "50.00");
   SemContribuicao("06", "101", "25.50");
-  frm->vlpisM200 = 1200;
-  frm->vlcofinsM200 = 114;
+  frm->Geracao().vlpisM200 = 1200;
+  frm->Geracao().vlcofinsM200 = 114;
 
   auto m = Roda();
   EXPECT_EQ(Linhas(m, "M100"), (std::vector<std::string>{
@@ -142,7 +142,7 @@ TEST_F(BlocoMExtracao, CreditAgainstContribution) {
     Inicia();
     Credito("101", "01", "50", "1.65", c.credito, 1);  // 18181.82 at 1.65 % is 300.00
     Venda("1000.00", "0", "1000.00", "7.60", 2);
-    frm->vlpisM200 = c.pis;
+    frm->Geracao().vlpisM200 = c.pis;
     frm->RadioGroup4.ItemIndex = c.detalhamento;
     frm->Edit1.Text = "123456";
     auto m = Roda();
@@ -169,8 +169,8 @@ TEST_F(BlocoMExtracao, InjunctionTakesTheIcmsOutOfTheBase) {
   Inicia();
   Venda("100.00", "18.00", "110.00", "1.65", 1);
   Venda("100.00", "18.00", "110.00", "7.60", 2);
-  frm->vlpisM200 = 1.353L;
-  frm->vlcofinsM200 = 6.232L;
+  frm->Geracao().vlpisM200 = 1.353L;
+  frm->Geracao().vlcofinsM200 = 6.232L;
   auto m = Roda();
   EXPECT_EQ(Linhas(m, "M210")[0].substr(0, 43), "|M210|01|100,00|82,00|0,00|100,00|-18,00|1,");
   // 82.00 at 7.60 % is 6.232.

@@ -214,7 +214,6 @@ TEST_F(MainWindow, WorkingTables) {
   EXPECT_GE(count("select count(*) as n from m100500"), 0);
   EXPECT_GE(count("select count(*) as n from m400800"), 0);
   EXPECT_GE(Count("select count(*) as n from m200600"), 0);
-  EXPECT_TRUE(frm->qr1->Active());
   // NFC-e buyers: placeholders and CPF/CNPJ by length.
   EXPECT_EQ(count("select count(*) as n from participantes where length(nr_cpf) not in (0,11)"), 0);
   // Consolidated option: natope stays empty; without NFC-e no NFC-e rows.

@@ -2,7 +2,7 @@
 // operation natures, complementary information and chart of accounts.
 #include <charconv>
 
-#include "FrmVUDIRozAzezav.h"
+#include "ExtracaoBloco0.h"
 #include "Funcoes.h"
 #include "TextUtil.h"
 
@@ -39,13 +39,13 @@ TVornTipoItem TipoItem(const std::string& text, TVornTipoItem atual) {
 bool Brasil(const std::string& pais) { return pais == "01058" || pais == "1058"; }
 }  // namespace
 
-void TFrmVUDIRozAzezav::ExtraiBloco0() {
+void TExtracaoBloco0::Executa() {
   TBloco_0& b0 = VornVUDIRozAzezav1.Bloco_0;
   const std::string loja = Empresa("cd_loja");
 
   // 0000
   TRegistro0000& r0000 = b0.Registro0000New();
-  const int versao = ComboBox1.ItemIndex();
+  const int versao = opcoes_.Versao;
   if (versao >= 0) r0000.COD_VER = static_cast<TVornCodVer>(versao);
   SetCaption("Dados da Empresa");
   r0000.TIPO_ESCRIT = TVornTipoEscrit::tpEscrOriginal;
@@ -75,34 +75,34 @@ void TFrmVUDIRozAzezav::ExtraiBloco0() {
     qr1->Add("select * from contador");
     qr1->Open();
     auto campo = [&](const char* nome) { return qr1->FieldByName(nome).AsString(); };
-    nome_contador = campo("nm_contador");
-    cpf_contador = campo("nr_cpf");
-    crc_contador = campo("nr_crc");
-    cnpj_contador = campo("nr_cnpj");
-    cep_contador = campo("nr_cep");
-    endereco_contador = campo("nm_end");
-    nro_contador = campo("nr_nro");
-    compl_contador = campo("nm_compl");
-    bairro_contador = campo("nm_bairro");
-    fone_contador = campo("nr_fone");
-    fax_contador = campo("nr_fax");
-    email_contador = campo("nm_email");
-    cidade_contador = campo("cd_municipio");
+    geracao_.Contador.nome = campo("nm_contador");
+    geracao_.Contador.cpf = campo("nr_cpf");
+    geracao_.Contador.crc = campo("nr_crc");
+    geracao_.Contador.cnpj = campo("nr_cnpj");
+    geracao_.Contador.cep = campo("nr_cep");
+    geracao_.Contador.endereco = campo("nm_end");
+    geracao_.Contador.nro = campo("nr_nro");
+    geracao_.Contador.complemento = campo("nm_compl");
+    geracao_.Contador.bairro = campo("nm_bairro");
+    geracao_.Contador.fone = campo("nr_fone");
+    geracao_.Contador.fax = campo("nr_fax");
+    geracao_.Contador.email = campo("nm_email");
+    geracao_.Contador.cidade = campo("cd_municipio");
   }
   TRegistro0100& r0100 = b0.Registro0100New();
-  r0100.NOME = nome_contador;
-  r0100.CPF = cpf_contador;
-  r0100.CRC = crc_contador;
-  r0100.CNPJ = cnpj_contador;
-  r0100.CEP = cep_contador;
-  r0100.END = endereco_contador;
-  r0100.NUM = nro_contador;
-  r0100.COMPL = compl_contador;
-  r0100.BAIRRO = bairro_contador;
-  r0100.FONE = fone_contador;
-  r0100.FAX = fax_contador;
-  r0100.EMAIL = email_contador;
-  r0100.COD_MUN = Inteiro(cidade_contador, "município do contador " + nome_contador);
+  r0100.NOME = geracao_.Contador.nome;
+  r0100.CPF = geracao_.Contador.cpf;
+  r0100.CRC = geracao_.Contador.crc;
+  r0100.CNPJ = geracao_.Contador.cnpj;
+  r0100.CEP = geracao_.Contador.cep;
+  r0100.END = geracao_.Contador.endereco;
+  r0100.NUM = geracao_.Contador.nro;
+  r0100.COMPL = geracao_.Contador.complemento;
+  r0100.BAIRRO = geracao_.Contador.bairro;
+  r0100.FONE = geracao_.Contador.fone;
+  r0100.FAX = geracao_.Contador.fax;
+  r0100.EMAIL = geracao_.Contador.email;
+  r0100.COD_MUN = Inteiro(geracao_.Contador.cidade, "município do contador " + geracao_.Contador.nome);
 
   // 0110
   SetCaption("Regime de apuração");
@@ -117,9 +117,9 @@ void TFrmVUDIRozAzezav::ExtraiBloco0() {
   const std::string contrib = Empresa("tp_contribapurada");
   if (contrib == "1") r0110.COD_TIPO_CONT = TVornCodTipoCont::codIndTipoConExclAliqBasica;
   else if (contrib == "2") r0110.COD_TIPO_CONT = TVornCodTipoCont::codIndTipoAliqEspecificas;
-  if (RadioGroup3.ItemIndex == 0) r0110.IND_REG_CUM = TVornIndRegCum::codRegimeCaixa;
-  else if (RadioGroup3.ItemIndex == 1) r0110.IND_REG_CUM = TVornIndRegCum::codRegimeCompetEscritConsolidada;
-  else if (RadioGroup3.ItemIndex == 2) r0110.IND_REG_CUM = TVornIndRegCum::codRegimeCompetEscritDetalhada;
+  if (opcoes_.Criterio == 0) r0110.IND_REG_CUM = TVornIndRegCum::codRegimeCaixa;
+  else if (opcoes_.Criterio == 1) r0110.IND_REG_CUM = TVornIndRegCum::codRegimeCompetEscritConsolidada;
+  else if (opcoes_.Criterio == 2) r0110.IND_REG_CUM = TVornIndRegCum::codRegimeCompetEscritDetalhada;
 
   // 0140
   TRegistro0140& r0140 = b0.Registro0140New();
@@ -259,9 +259,9 @@ void TFrmVUDIRozAzezav::ExtraiBloco0() {
   qr1->Clear();
   for (const char* l : {"select * from nfent,nfentantec", "where", "nfent.nr_nfent = nfentantec.nr_nfent", "and"})
     qr1->Add(l);
-  qr1->Add("nfent.dt_entrada >= \"" + DataSQL(DateEdit1.Date) + "\"");
+  qr1->Add("nfent.dt_entrada >= \"" + DataSQL(opcoes_.DataInicial) + "\"");
   qr1->Add("and");
-  qr1->Add("nfent.dt_entrada <= \"" + DataSQL(DateEdit2.Date) + "\"");
+  qr1->Add("nfent.dt_entrada <= \"" + DataSQL(opcoes_.DataFinal) + "\"");
   qr1->Open();
   if (!qr1->IsEmpty()) {
     SetCaption("Registro 0450 - Tabela de Informação Complementar do Documento Fiscal");

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "FrmVUDIRozAzezav.h"
+#include "ExtracaoBlocoM.h"
 #include "Funcoes.h"
 
 namespace {
@@ -176,10 +176,10 @@ void PreencheNatureza(TRegistroM410& r, const std::string& natureza, long double
 }
 }  // namespace
 
-void TFrmVUDIRozAzezav::ExtraiBlocoM() {
+void TExtracaoBlocoM::Executa() {
   TBloco_M& bm = VornVUDIRozAzezav1.Bloco_M;
-  const std::string loja = db0.Escape(RxDBLookupCombo1.KeyValue);
-  const std::string ini = DataSQL(DateEdit1.Date), fin = DataSQL(DateEdit2.Date);
+  const std::string loja = db0.Escape(opcoes_.CodigoLoja());
+  const std::string ini = DataSQL(opcoes_.DataInicial), fin = DataSQL(opcoes_.DataFinal);
 
   TDbQuery qremp(db0);
   qremp.Add("select empresa.sn_liminarbcpis from empresa left join filial on filial.cd_loja = empresa.cd_loja "
@@ -270,9 +270,9 @@ void TFrmVUDIRozAzezav::ExtraiBlocoM() {
   qr1->Open();
   TRegistroM200& m200 = bm.RegistroM200New();
   SetCaption("M200");
-  Consolida(m200, vlpisM200, creditoPis);
+  Consolida(m200, geracao_.vlpisM200, creditoPis);
   if (m200.VL_CONT_NC_REC > Currency(0))
-    PreencheReceita(bm.RegistroM205New(), RadioGroup4.ItemIndex, Edit1.Text, m200.VL_CONT_NC_REC);
+    PreencheReceita(bm.RegistroM205New(), opcoes_.Detalhamento, opcoes_.ReceitaM205, m200.VL_CONT_NC_REC);
 
   const Vendas pis = SomaVendas(*qr1, "vl_bc", liminar);
   long double reducoes = 0, acrescimos = 0;
@@ -287,7 +287,7 @@ void TFrmVUDIRozAzezav::ExtraiBlocoM() {
   m210.ALIQ_PIS = static_cast<double>(pis.aliquota);
   m210.QUANT_BC_PIS = 0;
   m210.ALIQ_PIS_QUANT = 0;
-  m210.VL_CONT_APUR = Currency(vlpisM200);
+  m210.VL_CONT_APUR = Currency(geracao_.vlpisM200);
   m210.VL_AJUS_ACRES = Currency(0);
   m210.VL_AJUS_REDUC = Currency(0);
   m210.VL_CONT_DIFER = 0;
@@ -367,9 +367,9 @@ void TFrmVUDIRozAzezav::ExtraiBlocoM() {
   const long double contribuicaoCofins = cofins.base * cofins.aliquota / 100;
   TRegistroM600& m600 = bm.RegistroM600New();
   SetCaption("M600");
-  Consolida(m600, vlcofinsM200, creditoCofins);
+  Consolida(m600, geracao_.vlcofinsM200, creditoCofins);
   if (m600.VL_CONT_NC_REC > Currency(0))
-    PreencheReceita(bm.RegistroM605New(), RadioGroup4.ItemIndex, Edit2.Text, m600.VL_CONT_NC_REC);
+    PreencheReceita(bm.RegistroM605New(), opcoes_.Detalhamento, opcoes_.ReceitaM605, m600.VL_CONT_NC_REC);
 
   totaisAjuste("2", reducoes, acrescimos);
   TRegistroM610& m610 = bm.RegistroM610New();

@@ -1,23 +1,13 @@
 // "Bloco F": the credit on the monthly depreciation of fixed assets (F120), when chosen.
 #include <map>
 
-#include "FrmVUDIRozAzezav.h"
+#include "ExtracaoBlocoF.h"
 #include "Funcoes.h"
 
-std::string TFrmVUDIRozAzezav::ContaContabil(const std::string& registro) {
-  qrContaContabil->Close();
-  qrContaContabil->Clear();
-  qrContaContabil->Add("select * from contascontabeisreg where cod_reg = \"" + db0.Escape(registro) + "\"");
-  qrContaContabil->Open();
-  std::string conta = qrContaContabil->IsEmpty() ? std::string() : qrContaContabil->FieldByName("cod_cta").AsString();
-  qrContaContabil->Close();
-  return conta;
-}
-
-void TFrmVUDIRozAzezav::ExtraiBlocoF() {
+void TExtracaoBlocoF::Executa() {
   TBloco_F& bf = VornVUDIRozAzezav1.Bloco_F;
   TRegistroF001& f001 = bf.RegistroF001New();
-  if (!CheckBox1.Checked) {
+  if (!opcoes_.IncluiF120) {
     f001.IND_MOV = TVornIndMov::imSemDados;
     return;
   }
@@ -29,7 +19,7 @@ void TFrmVUDIRozAzezav::ExtraiBlocoF() {
                         "pat001.dt_final_deprec,", "pat001.situacao,", "empresa.nr_cgc", "from pat001",
                         "left join empresa on empresa.cd_loja = pat001.nr_loja", "where", "pat001.situacao = \"0\"", "and"})
     qr1->Add(l);
-  qr1->Add("pat001.dt_final_deprec >= \"" + DataSQL(DateEdit2.Date) + "\"");
+  qr1->Add("pat001.dt_final_deprec >= \"" + DataSQL(opcoes_.DataFinal) + "\"");
   qr1->Open();
   f001.IND_MOV = qr1->IsEmpty() ? TVornIndMov::imSemDados : TVornIndMov::imComDados;
   if (qr1->IsEmpty()) {

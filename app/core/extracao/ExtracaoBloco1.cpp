@@ -2,7 +2,7 @@
 // regime with consolidated bookkeeping of a cumulative company.
 #include <charconv>
 
-#include "FrmVUDIRozAzezav.h"
+#include "ExtracaoBloco1.h"
 #include "Funcoes.h"
 #include "TextUtil.h"
 
@@ -20,7 +20,7 @@ int Cfop(const std::string& texto) {
 }
 }  // namespace
 
-void TFrmVUDIRozAzezav::ExtraiBloco1() {
+void TExtracaoBloco1::Executa() {
   TBloco_1& b1 = VornVUDIRozAzezav1.Bloco_1;
   TRegistro1001& r1001 = b1.Registro1001New();
   int64_t inctrib = 0;
@@ -29,9 +29,9 @@ void TFrmVUDIRozAzezav::ExtraiBloco1() {
   } catch (const Erro&) {
     inctrib = 0;
   }
-  if (RadioGroup3.ItemIndex != 1 || inctrib != 2) return;
+  if (opcoes_.Criterio != 1 || inctrib != 2) return;
 
-  const std::string ini = Aspas(DataSQL(DateEdit1.Date)), fin = Aspas(DataSQL(DateEdit2.Date));
+  const std::string ini = Aspas(DataSQL(opcoes_.DataInicial)), fin = Aspas(DataSQL(opcoes_.DataFinal));
   qr1->Close();
   qr1->Clear();
   for (const char* l : {"select",

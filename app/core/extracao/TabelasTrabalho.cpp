@@ -1,5 +1,5 @@
 // The working tables rebuilt at every "Inicio" from the period's documents.
-#include "FrmVUDIRozAzezav.h"
+#include "TabelasTrabalho.h"
 #include "SqlLinhas.h"
 
 namespace {
@@ -317,10 +317,10 @@ void Participantes(TSqlLinhas& s, bool nfce) {
 }
 }  // namespace
 
-void TFrmVUDIRozAzezav::CriandoTabelas() {
-  const TDateTime ini = DateEdit1.Date, fin = DateEdit2.Date;
-  const bool individual = RadioGroup1.ItemIndex == 1;
-  const bool nfce = CheckBox7.Checked;
+void TTabelasTrabalho::Executa() {
+  const TDateTime ini = opcoes_.DataInicial, fin = opcoes_.DataFinal;
+  const bool individual = opcoes_.Apuracao == 1;
+  const bool nfce = opcoes_.IncluiNfce;
   auto roda = [&](const char* caption, auto build) {
     SetCaption(caption);
     TSqlLinhas s(ini, fin);
@@ -336,8 +336,8 @@ void TFrmVUDIRozAzezav::CriandoTabelas() {
   try {
     roda("Aguarde... Criando Arquivo Temporario M400 e M800", [&](TSqlLinhas& s) { M400800(s, nfce); });
   } catch (const EDatabaseError& e) {
-    host_.ShowMessage(e.what());
-    host_.InputBox("", "", z1->Text());
+    geracao_.Aviso(e.what());
+    geracao_.Script(z1->Text());
   }
   roda("Aguarde... Criando Arquivo Temporario M100 e M500", [](TSqlLinhas& s) { M100500(s); });
   roda("Aguarde... Criando Arquivo Temporario M200 e M600", [&](TSqlLinhas& s) { M200600(s, nfce); });
@@ -351,7 +351,7 @@ void TFrmVUDIRozAzezav::CriandoTabelas() {
   try {
     roda("Aguarde... Criando Arquivo Temporario Participantes", [&](TSqlLinhas& s) { Participantes(s, nfce); });
   } catch (const EDatabaseError& e) {
-    host_.InputBox("", "", z1->Text());
-    host_.ShowMessage(e.what());
+    geracao_.Script(z1->Text());
+    geracao_.Aviso(e.what());
   }
 }

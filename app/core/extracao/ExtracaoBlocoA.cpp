@@ -1,7 +1,10 @@
 // "Bloco A": contracted services (service entries) and services rendered (own NFS-e), each
 // document an A100 with its A170 items.
-#include "FrmVUDIRozAzezav.h"
+#include "ExtracaoBlocoA.h"
+#include "ConsultaErp.h"
 #include "Funcoes.h"
+
+using erp::SituacaoDocumento;
 #include "TextUtil.h"
 
 namespace {
@@ -22,20 +25,13 @@ void CstCofins(TVornCstCofins& cst, const TDbField& campo) {
   if (CodigoCst(codigo)) cst = CstCofinsDeTexto(ZeroEsquerdaInt(codigo, 2));
 }
 
-TVornCodSit SituacaoDocumento(std::string texto) {
-  if (texto.empty()) texto = "00";
-  static const char* kCodigos[] = {"00", "01", "02", "03", "04", "05", "06", "07", "08"};
-  for (int i = 0; i < 9; ++i)
-    if (texto == kCodigos[i]) return static_cast<TVornCodSit>(i);
-  return TVornCodSit::sdfRegular;
-}
 }  // namespace
 
-void TFrmVUDIRozAzezav::ExtraiBlocoA() {
+void TExtracaoBlocoA::Executa() {
   TBloco_A& ba = VornVUDIRozAzezav1.Bloco_A;
   TRegistroA001& a001 = ba.RegistroA001New();
   a001.IND_MOV = TVornIndMov::imComDados;
-  const std::string ini = DataSQL(DateEdit1.Date), fin = DataSQL(DateEdit2.Date);
+  const std::string ini = DataSQL(opcoes_.DataInicial), fin = DataSQL(opcoes_.DataFinal);
   const std::string conta = ContaContabil("A170");
 
   // Service entries.

@@ -4,8 +4,11 @@
 #include <limits>
 #include <map>
 
-#include "FrmVUDIRozAzezav.h"
+#include "ExtracaoBlocoD.h"
+#include "ConsultaErp.h"
 #include "Funcoes.h"
+
+using erp::SituacaoDocumento;
 
 namespace {
 // Only the credit codes apply to the credits of a transport document.
@@ -14,13 +17,6 @@ bool CodigoCredito(int64_t codigo) {
          codigo == 98 || codigo == 99;
 }
 
-TVornCodSit SituacaoDocumento(std::string texto) {
-  if (texto.empty()) texto = "00";
-  static const char* kCodigos[] = {"00", "01", "02", "03", "04", "05", "06", "07", "08"};
-  for (int i = 0; i < 9; ++i)
-    if (texto == kCodigos[i]) return static_cast<TVornCodSit>(i);
-  return TVornCodSit::sdfRegular;
-}
 
 // A subseries that is not a number (electricity bills carry letters) is written as 0.
 int SubSerie(const std::string& texto) {
@@ -34,35 +30,16 @@ Currency Credito(Currency base, Currency aliquota) {
 }
 }  // namespace
 
-void TFrmVUDIRozAzezav::ExtraiBlocoD() {
+void TExtracaoBlocoD::Executa() {
   TBloco_D& bd = VornVUDIRozAzezav1.Bloco_D;
   TRegistroD001& d001 = bd.RegistroD001New();
   d001.IND_MOV = TVornIndMov::imComDados;
   const std::string cnpj = Empresa("nr_cgc");
   bd.RegistroD010New().CNPJ = cnpj;
-  const std::string ini = DataSQL(DateEdit1.Date), fin = DataSQL(DateEdit2.Date);
+  const std::string ini = DataSQL(opcoes_.DataInicial), fin = DataSQL(opcoes_.DataFinal);
 
-  // The chart of accounts does not change during a run: each register's account is read once.
-  std::map<std::string, std::string> contas;
   auto conta = [&](const std::string& registro, const std::string& movimento) {
-    auto achada = contas.find(registro);
-    if (achada != contas.end()) return achada->second;
-    qrContaContabil->Close();
-    qrContaContabil->Clear();
-    for (const char* l : {"select", "contascontabeis.cod_cta,", "contascontabeis.tp_mov,", "contascontabeis.tp_fp,",
-                          "contascontabeisreg.cod_reg", "from contascontabeisreg",
-                          "left join contascontabeis on contascontabeis.cod_cta = contascontabeisreg.cod_cta",
-                          "where"})
-      qrContaContabil->Add(l);
-    qrContaContabil->Add("contascontabeisreg.cod_reg = \"" + db0.Escape(registro) + "\"");
-    qrContaContabil->Add("and");
-    qrContaContabil->Add("contascontabeis.tp_mov = \"" + db0.Escape(movimento) + "\"");
-    qrContaContabil->Add("and");
-    qrContaContabil->Add("contascontabeis.cnpj_est = \"" + db0.Escape(cnpj) + "\"");
-    qrContaContabil->Open();
-    std::string cta = qrContaContabil->IsEmpty() ? std::string() : qrContaContabil->FieldByName("cod_cta").AsString();
-    qrContaContabil->Close();
-    return contas[registro] = cta;
+    return geracao_.Contas.DoMovimento(registro, movimento, cnpj);
   };
 
   auto periodo = [&] {

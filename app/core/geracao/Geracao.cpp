@@ -1,0 +1,138 @@
+#include "Geracao.h"
+
+#include "Erro.h"
+#include "ExtracaoBloco0.h"
+#include "ExtracaoBloco1.h"
+#include "ExtracaoBlocoA.h"
+#include "ExtracaoBlocoC.h"
+#include "ExtracaoBlocoCConsolidado.h"
+#include "ExtracaoBlocoD.h"
+#include "ExtracaoBlocoF.h"
+#include "ExtracaoBlocoM.h"
+#include "TabelasTrabalho.h"
+
+TGeracao::TGeracao(TDbConnection& db) : Contas(db), db_(db) {
+  // A "|" inside an ERP text (a name, an address) would add a field to its line.
+  arquivo_.SetReplaceDelimitador(true);
+}
+
+void TGeracao::Caption(const std::string& texto) {
+  if (eventos_.Caption) eventos_.Caption(texto);
+}
+
+void TGeracao::Aviso(const std::string& texto) {
+  if (eventos_.Aviso) eventos_.Aviso(texto);
+}
+
+void TGeracao::Script(const std::string& texto) {
+  if (eventos_.Script) eventos_.Script(texto);
+}
+
+void TGeracao::Mensagem(const std::string& texto) {
+  if (arquivo_.OnError()) arquivo_.OnError()(texto);
+}
+
+void TGeracao::CriandoTabelas(const TRunOptions& o) { TTabelasTrabalho(o, *this).Executa(); }
+
+void TGeracao::Inicio(const TRunOptions& o) {
+  if (o.CodigoLoja().empty()) throw Erro("Escolha a Loja");
+  CriandoTabelas(o);
+  vlpisM200 = 0;
+  vlcofinsM200 = 0;
+  if (o.Concomitante) {
+    arquivo_.SetDT_INI(o.DataInicial);
+    arquivo_.SetDT_FIN(o.DataFinal);
+    arquivo_.SetLinhasBuffer(o.BufferLinhas);
+    arquivo_.IniciaGeracao();
+  }
+}
+
+void TGeracao::Bloco0(const TRunOptions& o) {
+  TExtracaoBloco0(o, *this).Executa();
+  if (o.Concomitante) arquivo_.WriteBloco_0();
+}
+
+void TGeracao::BlocoA(const TRunOptions& o) {
+  TExtracaoBlocoA(o, *this).Executa();
+  if (o.Concomitante) arquivo_.WriteBloco_A(true);
+}
+
+bool TGeracao::BlocoC(const TRunOptions& o) {
+  if (o.Apuracao == TListasGeracao::kApuracaoConsolidada &&
+      o.Criterio == TListasGeracao::kCriterioConsolidadoCompetencia) {
+    TExtracaoBlocoCConsolidado(o, *this).Executa();
+  } else if (o.Apuracao == TListasGeracao::kApuracaoIndividual && o.Criterio == TListasGeracao::kCriterioDetalhado) {
+    TExtracaoBlocoC(o, *this).Executa();
+  } else {
+    arquivo_.Bloco_C.RegistroC001().IND_MOV = TVornIndMov::imSemDados;
+    return false;
+  }
+  if (o.Concomitante) arquivo_.WriteBloco_C(true);
+  return true;
+}
+
+void TGeracao::BlocoD(const TRunOptions& o) {
+  TExtracaoBlocoD(o, *this).Executa();
+  if (o.Concomitante) arquivo_.WriteBloco_D();
+}
+
+void TGeracao::SemBlocoD() { arquivo_.Bloco_D.RegistroD001().IND_MOV = TVornIndMov::imSemDados; }
+
+void TGeracao::BlocoF(const TRunOptions& o) {
+  TExtracaoBlocoF(o, *this).Executa();
+  if (o.Concomitante) arquivo_.WriteBloco_F();
+}
+
+void TGeracao::BlocoM(const TRunOptions& o) {
+  TExtracaoBlocoM(o, *this).Executa();
+  if (o.Concomitante) arquivo_.WriteBloco_M();
+}
+
+void TGeracao::Bloco1(const TRunOptions& o) {
+  TExtracaoBloco1(o, *this).Executa();
+  if (o.Concomitante) arquivo_.WriteBloco_1();
+}
+
+void TGeracao::Bloco9(const TRunOptions& o) {
+  if (o.Concomitante) arquivo_.WriteBloco_9();
+}
+
+void TGeracao::GerarTxt(const TRunOptions& o) {
+  arquivo_.SetLinhasBuffer(o.BufferLinhas);
+  arquivo_.SetDT_INI(o.DataInicial);
+  arquivo_.SetDT_FIN(o.DataFinal);
+  arquivo_.SaveFileTXT();
+}
+
+void TGeracao::Todos(const TRunOptions& o) {
+  const TDateTime inicio = Now();
+  int posicao = 0;
+  auto passo = [&] {
+    posicao += 10;
+    if (eventos_.Progresso) eventos_.Progresso(posicao);
+  };
+  passo();
+  Inicio(o);
+  passo();
+  Caption("Inicio bloco 0");
+  if (o.VersaoTexto.empty()) throw Erro("Escolha a Versão do Layout");
+  Bloco0(o);
+  passo();
+  BlocoA(o);
+  passo();
+  BlocoC(o);
+  passo();
+  if (o.Criterio == TListasGeracao::kCriterioDetalhado) BlocoD(o);
+  else SemBlocoD();
+  passo();
+  BlocoF(o);
+  passo();
+  BlocoM(o);
+  passo();
+  Bloco1(o);
+  passo();
+  Bloco9(o);
+  passo();
+  GerarTxt(o);
+  Aviso("Iniciou as " + LongTime(inicio) + " * Finalizou as " + LongTime(Now()));
+}

@@ -1,0 +1,69 @@
+#pragma once
+// One generation run without any window: the connection it reads, the file component it fills,
+// where its messages and progress go, and what one block hands to another. The steps are the
+// window's buttons: "Inicio", each block, "Bloco 9" and "Gerar TXT"; Todos() runs them as
+// "TODOS" does.
+#include <functional>
+#include <string>
+
+#include "ContasContabeis.h"
+#include "Database.h"
+#include "RunOptions.h"
+#include "VornVudiRozAzezav.h"
+
+struct TGeracaoEventos {
+  std::function<void(const std::string&)> Caption;  // progress text of the step
+  std::function<void(const std::string&)> Aviso;    // a message the operator must see (a message box)
+  std::function<void(const std::string&)> Script;   // a failing script, shown so it can be copied
+  std::function<void(int)> Progresso;               // position (0-100) reached by Todos()
+};
+
+// The accountant's fields: read from the ERP when it has them, else the previous run's.
+struct TContador {
+  std::string nome, cpf, crc, cnpj, cep, endereco, nro, complemento, bairro, fone, fax, email, cidade;
+};
+
+class TGeracao {
+public:
+  explicit TGeracao(TDbConnection& db);
+
+  TDbConnection& Db() { return db_; }
+  TVornVUDIRozAzezav& Arquivo() { return arquivo_; }
+  const TVornVUDIRozAzezav& Arquivo() const { return arquivo_; }
+  TGeracaoEventos& Eventos() { return eventos_; }
+  // The file's full path as the component holds it.
+  std::string CaminhoArquivo() const { return arquivo_.Path() + arquivo_.Arquivo(); }
+
+  // Steps. Each reads what it needs from `o`; in concomitant mode a block step also writes its
+  // block. BlocoC returns false when the options select no block C method (block written empty).
+  void Inicio(const TRunOptions& o);
+  void CriandoTabelas(const TRunOptions& o);
+  void Bloco0(const TRunOptions& o);
+  void BlocoA(const TRunOptions& o);
+  bool BlocoC(const TRunOptions& o);
+  void BlocoD(const TRunOptions& o);
+  void SemBlocoD();
+  void BlocoF(const TRunOptions& o);
+  void BlocoM(const TRunOptions& o);
+  void Bloco1(const TRunOptions& o);
+  void Bloco9(const TRunOptions& o);
+  void GerarTxt(const TRunOptions& o);
+  // Every step in the order of "TODOS".
+  void Todos(const TRunOptions& o);
+
+  void Caption(const std::string& texto);
+  void Aviso(const std::string& texto);
+  void Script(const std::string& texto);
+  // A line of the message list (the component's error event).
+  void Mensagem(const std::string& texto);
+
+  // Handed from block C to block M: the sales PIS/COFINS of the individual documents.
+  long double vlpisM200 = 0, vlcofinsM200 = 0;
+  TContador Contador;
+  TContasContabeis Contas;
+
+private:
+  TDbConnection& db_;
+  TVornVUDIRozAzezav arquivo_;
+  TGeracaoEventos eventos_;
+};
