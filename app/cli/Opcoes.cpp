@@ -169,6 +169,8 @@ const std::vector<TDef>& Definicoes() {
        [](TOpcoes& o, const std::string& v) { o.ReceitaM605 = Codigo("--receita-m605", v); }},
       {"--detalhamento", "CÓDIGO", "M205/605 Detalhamento Código Receita (padrão: o da empresa)",
        [](TOpcoes& o, const std::string& v) { o.Detalhamento = v; }},
+      {"--sem-validacao", nullptr, "não valida o arquivo gerado",
+       [](TOpcoes& o, const std::string&) { o.SemValidacao = true; }},
       {"--help", nullptr, "mostra esta ajuda", [](TOpcoes& o, const std::string&) { o.Ajuda = true; }},
   };
   return defs;
@@ -282,13 +284,17 @@ std::string TextoAjuda(const TDbSettings& padrao, const TListasJanela& listas) {
     if (nome == "--detalhamento")
       for (const std::string& item : listas.Detalhamentos) s << "        " << item << "\n";
   }
-  s << "\nNo fim mostra as mensagens de validação, o caminho do arquivo, as linhas de cada bloco e o tempo.\n"
+  s << "\nNo fim mostra as mensagens de validação (com os achados da validação do arquivo gerado), o\n"
+       "caminho do arquivo, as linhas de cada bloco, o resumo da validação e o tempo.\n"
        "O andamento vai para a saída de erros.\n\n"
        "Códigos de saída:\n"
        "  0  arquivo gerado\n"
        "  2  opção ou valor inválido (inclusive loja inexistente), ou senha que não pôde ser lida\n"
        "  3  login recusado: código da empresa, usuário ou senha\n"
        "  4  erro de banco de dados (inclusive servidor inacessível)\n"
-       "  5  outro erro durante a geração (por exemplo, arquivo que não pôde ser gravado)\n";
+       "  5  outro erro durante a geração (por exemplo, arquivo que não pôde ser gravado)\n"
+       "  6  arquivo gerado, mas com erros de validação (só avisos: 0)\n"
+       "\nvudirozazezav-cli --validar ARQUIVO [--json] valida um arquivo qualquer, sem banco de dados:\n"
+       "0 sem erros, 6 com erros, 2 quando o arquivo não pode ser lido.\n";
   return s.str();
 }

@@ -17,7 +17,7 @@ enum CodigoSaida : int {
   kSaidaLogin = 3,    // login refused: company code, user or password
   kSaidaBanco = 4,    // server unreachable or a database error
   kSaidaGeracao = 5,  // any other failure while generating the file
-  kSaidaValidacao = 6,  // the file checked has errors
+  kSaidaValidacao = 6,  // the file written or checked has validation errors
 };
 
 class EOpcaoInvalida : public std::runtime_error {
@@ -31,6 +31,7 @@ struct TOpcoes {
   bool SenhaBancoStdin = false;
   bool SenhaStdin = false;
   bool Ajuda = false;
+  bool SemValidacao = false;  // the written file is not checked
 
   std::string Empresa, Usuario;
   // Unset: the window's default stays.

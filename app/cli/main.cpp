@@ -19,6 +19,7 @@
 #include "Senhas.h"
 #include "SessaoErp.h"
 #include "Validar.h"
+#include "validacao/FormatoValidacao.h"
 
 namespace {
 
@@ -119,6 +120,7 @@ TRunOptions Opcoes(const TOpcoes& o, const std::vector<TLinhaLoja>& lojas) {
       if (L::Versoes()[i] == *o.Versao) r.Versao = static_cast<int>(i);
   }
   if (o.Concomitante) r.Concomitante = *o.Concomitante;
+  r.ValidaArquivo = !o.SemValidacao;
   auto inteiro = [](const std::optional<std::string>& v, int atual, int invalido) {
     if (!v) return atual;
     int n = 0;
@@ -163,7 +165,7 @@ bool LeSenhas(const TOpcoes& o, std::string& senha, TDbSettings& conexao, std::s
 }
 
 void ImprimeResumo(const std::string& arquivo, const std::vector<std::string>& validacoes,
-                   const std::vector<std::string>& mensagens) {
+                   const std::optional<TResultadoValidacao>& validacao, const std::vector<std::string>& mensagens) {
   if (validacoes.empty()) {
     std::printf("Mensagens de validação: nenhuma\n");
   } else {
@@ -178,6 +180,10 @@ void ImprimeResumo(const std::string& arquivo, const std::vector<std::string>& v
     total += linhas;
   }
   std::printf("  Total: %d\n", total);
+  if (validacao) {
+    for (const std::string& l : ResumoPorTipo(*validacao)) std::printf("  %s\n", l.c_str());
+    std::printf("%s\n", ResumoValidacao(*validacao).c_str());
+  }
   for (const std::string& m : mensagens) std::printf("%s\n", m.c_str());
 }
 
@@ -271,6 +277,7 @@ int main(int argc, char** argv) {
     return falhaNaGeracao(kSaidaGeracao, e.what());
   }
   andamento.FimDoAndamento();
-  ImprimeResumo(geracao.CaminhoArquivo(), validacoes, andamento.Mensagens);
-  return kSaidaOk;
+  const auto& validacao = geracao.Validacao();
+  ImprimeResumo(geracao.CaminhoArquivo(), validacoes, validacao, andamento.Mensagens);
+  return validacao && (validacao->Erros > 0 || !validacao->Legivel) ? kSaidaValidacao : kSaidaOk;
 }

@@ -10,6 +10,7 @@
 #include "Funcoes.h"
 #include "LoginKivo.h"
 #include "TextUtil.h"
+#include "validacao/FormatoValidacao.h"
 
 namespace {
 
@@ -84,6 +85,7 @@ void TFrmVUDIRozAzezav::CriaControles() {
   RxLabel1.Caption = "RxLabel1";
   RxLabel1.Bold = true;
   RxLabel1.Color = "red";
+  lblValidacao.Bold = true;
   btnInicio.Caption = "Inicio";
   btnB_0.Caption = "Bloco 0";
   btnB_A.Caption = "Bloco A";
@@ -260,6 +262,7 @@ void TFrmVUDIRozAzezav::btnInicioClick() {
   cbConcomitante.Enabled = false;
   btnInicio.Enabled = false;
   btnB_0.Enabled = true;
+  lblValidacao.Caption.clear();
   Avisa();
   if (o.Concomitante) {
     VornVUDIRozAzezav1.SetDT_INI(o.DataInicial);
@@ -329,11 +332,24 @@ void TFrmVUDIRozAzezav::btnB_1Click() {
   if (cbConcomitante.Checked) MostraArquivo();
 }
 
+void TFrmVUDIRozAzezav::ValidaArquivo(const TRunOptions& o) {
+  geracao_.Valida(o);
+  const auto& r = geracao_.Validacao();
+  lblValidacao.Caption = r ? ResumoValidacao(*r) : std::string();
+  lblValidacao.Color = r && (r->Erros > 0 || !r->Legivel) ? "red" : "";
+  Avisa();
+}
+
 void TFrmVUDIRozAzezav::btnB_9Click() {
   btnB_9.Enabled = false;
   Avisa();
-  geracao_.Bloco9(Opcoes());
-  if (cbConcomitante.Checked) MostraArquivo();
+  const TRunOptions o = Opcoes();
+  geracao_.Bloco9(o);
+  // In concomitant mode block 9 completes the file.
+  if (o.Concomitante) {
+    MostraArquivo();
+    ValidaArquivo(o);
+  }
   cbConcomitante.Enabled = true;
   Avisa();
 }
@@ -342,8 +358,10 @@ void TFrmVUDIRozAzezav::btnTXTClick() {
   btnTXT.Enabled = false;
   Avisa();
   memoError.Lines.clear();
-  geracao_.GerarTxt(Opcoes());
+  const TRunOptions o = Opcoes();
+  geracao_.GerarTxt(o);
   MostraArquivo();
+  ValidaArquivo(o);
   for (TButton* b : {&btnB_0, &btnB_1, &btnB_A, &btnB_C, &btnB_D, &btnB_F, &btnB_M, &btnTXT}) b->Enabled = true;
   cbConcomitante.Enabled = true;
   Avisa();

@@ -82,6 +82,8 @@ public:
   TProgressBar ProgressBar1;
   TMemo memoError, memoTXT;
   TLabel RxLabel1;
+  // "Arquivo validado: N erros, M avisos" once a completed file was checked; red with errors.
+  TLabel lblValidacao;
 
   // Company values left by start-up.
   std::string cdicmsantec;
@@ -110,6 +112,8 @@ private:
   void Habilita(TButton& b, bool enabled) { b.Enabled = enabled; }
   void Avisa() { host_.ControlsChanged(); }
   void SelecionaLoja(const std::string& key);
+  // Checks the completed file through the run context and shows its summary line.
+  void ValidaArquivo(const TRunOptions& o);
 
   IWindowHost& host_;
   TAppSettings settings_;

@@ -289,7 +289,13 @@ void MainWindow::CriaJanela() {
   auto* painelErros = new QWidget(this);
   auto* le = new QVBoxLayout(painelErros);
   le->setContentsMargins(0, 0, 0, 0);
-  le->addWidget(new QLabel("Mensagens", painelErros));
+  validacao_ = new QLabel(painelErros);
+  validacao_->setObjectName("lblValidacao");
+  auto* cabecalhoErros = new QHBoxLayout;
+  cabecalhoErros->addWidget(new QLabel("Mensagens", painelErros));
+  cabecalhoErros->addStretch(1);
+  cabecalhoErros->addWidget(validacao_);
+  le->addLayout(cabecalhoErros);
   le->addWidget(erros_);
   auto* painelArquivo = new QWidget(this);
   auto* la = new QVBoxLayout(painelArquivo);
@@ -417,19 +423,8 @@ void MainWindow::Espelha() {
   for (auto& [l, c] : rotulos_)
     if (l->isHidden() == c->Visible) l->setVisible(c->Visible);
 
-  regime_->setText(Q(f.RxLabel1.Caption));
-  QFont fonte = regime_->font();
-  if (fonte.bold() != f.RxLabel1.Bold) {
-    fonte.setBold(f.RxLabel1.Bold);
-    regime_->setFont(fonte);
-  }
-  QPalette cores = regime_->palette();
-  const QColor cor = f.RxLabel1.Color.empty() ? palette().color(QPalette::WindowText) : QColor(Q(f.RxLabel1.Color));
-  if (cores.color(QPalette::WindowText) != cor) {
-    cores.setColor(QPalette::WindowText, cor);
-    regime_->setPalette(cores);
-  }
-  Estado(regime_, f.RxLabel1);
+  EspelhaRotulo(regime_, f.RxLabel1);
+  EspelhaRotulo(validacao_, f.lblValidacao);
 
   progresso_->setRange(f.ProgressBar1.Min, f.ProgressBar1.Max);
   progresso_->setValue(f.ProgressBar1.Position);
@@ -439,6 +434,22 @@ void MainWindow::Espelha() {
   Estado(erros_, f.memoError);
   EspelhaLinhas(arquivo_, f.memoTXT.Lines, arquivoMostrado_);
   Estado(arquivo_, f.memoTXT);
+}
+
+void MainWindow::EspelhaRotulo(QLabel* rotulo, const TLabel& l) {
+  rotulo->setText(Q(l.Caption));
+  QFont fonte = rotulo->font();
+  if (fonte.bold() != l.Bold) {
+    fonte.setBold(l.Bold);
+    rotulo->setFont(fonte);
+  }
+  QPalette cores = rotulo->palette();
+  const QColor cor = l.Color.empty() ? palette().color(QPalette::WindowText) : QColor(Q(l.Color));
+  if (cores.color(QPalette::WindowText) != cor) {
+    cores.setColor(QPalette::WindowText, cor);
+    rotulo->setPalette(cores);
+  }
+  Estado(rotulo, l);
 }
 
 void MainWindow::EspelhaLinhas(QPlainTextEdit* memo, const std::vector<std::string>& linhas,

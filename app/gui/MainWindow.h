@@ -70,6 +70,8 @@ private:
   void Executa(Handler h);
   void Coleta();
   void Espelha();
+  // Text, weight and colour of a core label.
+  void EspelhaRotulo(QLabel* rotulo, const TLabel& l);
   void EspelhaLinhas(QPlainTextEdit* memo, const std::vector<std::string>& linhas,
                      std::vector<std::string>& mostradas);
   void Repinta();
@@ -83,6 +85,7 @@ private:
   QDateEdit *de_ = nullptr, *ate_ = nullptr;
   QComboBox* versao_ = nullptr;
   QLabel* regime_ = nullptr;
+  QLabel* validacao_ = nullptr;  // the completed file's check
   QToolButton* consultas_ = nullptr;
   QProgressBar* progresso_ = nullptr;
   QPlainTextEdit *erros_ = nullptr, *arquivo_ = nullptr;

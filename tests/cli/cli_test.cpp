@@ -96,7 +96,8 @@ TEST_F(Cli, WritesTheMonthOfAStoreAndSummarisesIt) {
   const std::string arquivo = dir.File("efd.txt");
   Resultado r = Roda(Login() + std::vector<std::string>{"--loja", "001", "--periodo", "2024-03", "--arquivo", arquivo},
                      Senhas(), dir);
-  ASSERT_EQ(r.codigo, 0) << r.erros;
+  // The fixture month's file has validation errors today (block I is missing): written, exit 6.
+  ASSERT_EQ(r.codigo, 6) << r.erros;
   EXPECT_TRUE(FileCountsAgree(arquivo));
   std::vector<std::string> linhas = FileLines(arquivo);
   ASSERT_FALSE(linhas.empty());
@@ -111,11 +112,28 @@ TEST_F(Cli, WritesTheMonthOfAStoreAndSummarisesIt) {
   for (const std::string& l : linhas) blocoZero += l[1] == '0';
   EXPECT_NE(r.saida.find("  Bloco 0: " + std::to_string(blocoZero) + "\n"), std::string::npos) << r.saida;
   EXPECT_NE(r.saida.find("  Total: " + std::to_string(linhas.size()) + "\n"), std::string::npos) << r.saida;
+  // The check's findings among the messages, its summary after the lines per block.
+  EXPECT_NE(r.saida.find("  (VALIDAÇÃO) arquivo, I001: bloco I ausente"), std::string::npos) << r.saida;
+  EXPECT_NE(r.saida.find("  estrutura: "), std::string::npos) << r.saida;
+  EXPECT_LT(r.saida.find("  Total: "), r.saida.find("\nArquivo validado: ")) << r.saida;
   EXPECT_NE(r.saida.find("\nIniciou as "), std::string::npos) << r.saida;
   EXPECT_NE(r.saida.find(" * Finalizou as "), std::string::npos) << r.saida;
   // Progress on standard error, plain lines when it is no terminal.
   EXPECT_NE(r.erros.find("[100%] "), std::string::npos) << r.erros;
   EXPECT_EQ(r.erros.find('\r'), std::string::npos);
+}
+
+// Without the check the same run ends as a written file, with no findings and no summary line.
+TEST_F(Cli, SemValidacaoSkipsTheCheck) {
+  const std::string arquivo = dir.File("efd.txt");
+  Resultado r = Roda(Login() + std::vector<std::string>{"--periodo", "2024-03", "--arquivo", arquivo, "--sem-validacao"},
+                     Senhas(), dir);
+  EXPECT_EQ(r.codigo, 0) << r.erros;
+  EXPECT_TRUE(FileCountsAgree(arquivo));
+  EXPECT_EQ(r.saida.find("VALIDAÇÃO"), std::string::npos) << r.saida;
+  EXPECT_EQ(r.saida.find("Arquivo validado"), std::string::npos) << r.saida;
+  // Its findings are still there for anyone who asks.
+  EXPECT_EQ(Roda({"--validar", arquivo}, "", dir).codigo, 6);
 }
 
 TEST_F(Cli, WindowChoicesReachTheRun) {
@@ -125,7 +143,8 @@ TEST_F(Cli, WindowChoicesReachTheRun) {
                                                         "--de-uma-vez", "--criterio", "2", "--apuracao",
                                                         "consolidada", "--versao", "310", "--arquivo", arquivo},
                      Senhas(), dir);
-  ASSERT_EQ(r.codigo, 0) << r.erros;
+  // Written, with validation errors today (block I is missing, among others).
+  ASSERT_EQ(r.codigo, 6) << r.erros;
   EXPECT_TRUE(FileCountsAgree(arquivo));
   std::vector<std::string> linhas = FileLines(arquivo);
   ASSERT_FALSE(linhas.empty());
@@ -215,7 +234,8 @@ TEST(CliSemServidor, HelpListsTheExitCodes) {
   TempDir dir;
   Resultado r = Roda({"--help"}, "", dir);
   EXPECT_EQ(r.codigo, 0);
-  for (const char* s : {"--senha-stdin", "--senha-banco-stdin", "--periodo", "320", "  2  ", "  3  ", "  4  ", "  5  "})
+  for (const char* s : {"--senha-stdin", "--senha-banco-stdin", "--periodo", "320", "--sem-validacao", "--validar",
+                        "  2  ", "  3  ", "  4  ", "  5  ", "  6  "})
     EXPECT_NE(r.saida.find(s), std::string::npos) << s;
 }
 

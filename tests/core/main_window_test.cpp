@@ -7,6 +7,7 @@
 #include "support/FakeHost.h"
 #include "support/FileCounts.h"
 #include "support/TempDir.h"
+#include "validacao/FormatoValidacao.h"
 
 namespace {
 TAppSettings Settings(const ErpDatabase& erp, const TempDir& dir) {
@@ -145,6 +146,13 @@ TEST_F(MainWindow, TodosConcomitant) {
   EXPECT_FALSE(frm->VornVUDIRozAzezav1.Inicializado());
   auto regs = Registers();
   EXPECT_NE(std::find(regs.begin(), regs.end(), "D001"), regs.end());
+  // Block 9 completed the file and "Gerar TXT" cleared the messages: the check's findings are
+  // listed again after the clear, and its summary line is red while the file has errors.
+  ASSERT_TRUE(frm->Geracao().Validacao().has_value());
+  const TResultadoValidacao& r = *frm->Geracao().Validacao();
+  EXPECT_EQ(frm->memoError.Lines, MensagensValidacao(r));
+  EXPECT_EQ(frm->lblValidacao.Caption, ResumoValidacao(r));
+  EXPECT_EQ(frm->lblValidacao.Color, r.Erros > 0 ? "red" : "");
 }
 
 TEST_F(MainWindow, TodosAllAtOnceAndBlockDSkippedByRegime) {

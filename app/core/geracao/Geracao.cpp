@@ -10,6 +10,8 @@
 #include "ExtracaoBlocoF.h"
 #include "ExtracaoBlocoM.h"
 #include "TabelasTrabalho.h"
+#include "validacao/FormatoValidacao.h"
+#include "validacao/ValidadorEfd.h"
 
 TGeracao::TGeracao(TDbConnection& db) : Contas(db), db_(db) {
   // A "|" inside an ERP text (a name, an address) would add a field to its line.
@@ -104,6 +106,23 @@ void TGeracao::GerarTxt(const TRunOptions& o) {
   arquivo_.SaveFileTXT();
 }
 
+void TGeracao::Valida(const TRunOptions& o) {
+  if (!o.ValidaArquivo) {
+    validacao_.reset();
+    return;
+  }
+  const std::string caminho = CaminhoArquivo();
+  std::error_code ec;
+  const auto marca = std::make_pair(std::filesystem::file_size(caminho, ec), std::filesystem::last_write_time(caminho, ec));
+  if (!validacao_ || ec || marca != validado_) {
+    Caption("Validando o arquivo");
+    validacao_ = ValidaArquivoEfd(caminho);
+    validado_ = ec ? decltype(validado_){} : marca;
+  }
+  if (!validacao_->Legivel) Mensagem("(VALIDAÇÃO) " + validacao_->ErroLeitura);
+  for (const std::string& m : MensagensValidacao(*validacao_)) Mensagem(m);
+}
+
 void TGeracao::Todos(const TRunOptions& o) {
   const TDateTime inicio = Now();
   int posicao = 0;
@@ -134,5 +153,6 @@ void TGeracao::Todos(const TRunOptions& o) {
   Bloco9(o);
   passo();
   GerarTxt(o);
+  Valida(o);
   Aviso("Iniciou as " + LongTime(inicio) + " * Finalizou as " + LongTime(Now()));
 }

@@ -3,13 +3,17 @@
 // where its messages and progress go, and what one block hands to another. The steps are the
 // window's buttons: "Inicio", each block, "Bloco 9" and "Gerar TXT"; Todos() runs them as
 // "TODOS" does.
+#include <cstdint>
+#include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "ContasContabeis.h"
 #include "Database.h"
 #include "RunOptions.h"
 #include "VornVudiRozAzezav.h"
+#include "validacao/AchadosValidacao.h"
 
 struct TGeracaoEventos {
   std::function<void(const std::string&)> Caption;  // progress text of the step
@@ -48,7 +52,13 @@ public:
   void Bloco1(const TRunOptions& o);
   void Bloco9(const TRunOptions& o);
   void GerarTxt(const TRunOptions& o);
-  // Every step in the order of "TODOS".
+  // Checks the completed file and lists its findings in the message list, after the run's own
+  // messages; the result stays on the context. A file not written again since its last check is
+  // not read again, so the window can list the findings anew after clearing its messages.
+  // Skipped (no result) when the options turn the check off.
+  void Valida(const TRunOptions& o);
+  const std::optional<TResultadoValidacao>& Validacao() const { return validacao_; }
+  // Every step in the order of "TODOS", the check last.
   void Todos(const TRunOptions& o);
 
   void Caption(const std::string& texto);
@@ -66,4 +76,7 @@ private:
   TDbConnection& db_;
   TVornVUDIRozAzezav arquivo_;
   TGeracaoEventos eventos_;
+  std::optional<TResultadoValidacao> validacao_;
+  // The checked file's size and time of writing, to know it was not written since.
+  std::pair<std::uintmax_t, std::filesystem::file_time_type> validado_{};
 };

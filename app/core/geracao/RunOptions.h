@@ -30,6 +30,7 @@ struct TRunOptions {
   std::string ReceitaM205 = "691201", ReceitaM605 = "585601";
   int BufferLinhas = 1000, BufferNotas = 1000, NumNotas = 1000000;
   bool Concomitante = true;
+  bool ValidaArquivo = true;          // check the file once it is complete
   std::string Arquivo;                // full path of the file
 
   std::string CodigoLoja() const { return Loja.Texto("cd_loja"); }
