@@ -42,6 +42,8 @@ struct BlocoCConsolidado : ::testing::Test {
       o.Criterio = TListasGeracao::kCriterioConsolidadoCompetencia;
     }
     o.Arquivo = dir.File(consolidado ? "consolidado.txt" : "individual.txt");
+    // The tests check the file themselves; the message list keeps only what block C says.
+    o.ValidaArquivo = false;
     return o;
   }
   // The whole run; returns the file's path.
