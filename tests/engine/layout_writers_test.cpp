@@ -121,6 +121,10 @@ void Bloco0(TVornVUDIRozAzezav& c, const Preenchimento& p) {
   nat.COD_NAT = "1102";
   nat.DESCR_NAT = "COMPRA PARA REVENDA";
 
+  TRegistro0450& txt = b.Registro0450New();
+  txt.COD_INF = "1";
+  txt.TXT = "MERCADORIA ENTREGUE EM DUAS VEZES";
+
   TRegistro0500& conta = b.Registro0500New();
   conta.DT_ALT = EncodeDate(2010, 1, 1);
   conta.COD_NAT_CC = TVornNaturezaConta::ncgResultado;
@@ -178,6 +182,45 @@ void BlocoC(TVornVUDIRozAzezav& c, const Preenchimento& p) {
   it.ALIQ_COFINS_PERC = 7.6;
   it.VL_COFINS = 7.6;
   it.COD_CTA = p.Opc("4.1.1.01");
+  TRegistroC110& inf = b.RegistroC110New();
+  inf.COD_INF = "1";
+  inf.TXT_COMPL = p.Opc("ENTREGA PARCIAL");
+  TRegistroC120& imp = b.RegistroC120New();
+  imp.COD_DOC_IMP = TVornDoctoImporta::diImportacao;
+  imp.NUM_DOC__IMP = "2412345678";
+  imp.PIS_IMP = 1.65;
+  imp.COFINS_IMP = 7.6;
+  imp.NUM_ACDRAW = p.Opc("20240000001");
+
+  // An electricity supply without NF-e: the consolidated month per class of consumer.
+  TRegistroC600& luz = b.RegistroC600New();
+  luz.COD_MOD = "06";
+  luz.COD_MUN = 3550308;
+  luz.SER = p.Opc("U");
+  luz.SUB = p.completo ? 1 : 0;
+  luz.COD_CONS = 1;
+  luz.QTD_CONS = 10;
+  luz.QTD_CANC = p.completo ? 1 : 0;
+  luz.DT_DOC = p.ini + 12;
+  luz.VL_DOC = 500.0;
+  luz.CONS = 4000;
+  luz.VL_FORN = 500.0;
+  luz.VL_PIS = 8.25;
+  luz.VL_COFINS = 38.0;
+  TRegistroC601& lp = b.RegistroC601New();
+  lp.CST_PIS = TVornCstPis::stpisValorAliquotaNormal;
+  lp.VL_ITEM = 500.0;
+  lp.VL_BC_PIS = 500.0;
+  lp.ALIQ_PIS = 1.65;
+  lp.VL_PIS = 8.25;
+  lp.COD_CTA = p.Opc("3.1.1.01");
+  TRegistroC605& lc = b.RegistroC605New();
+  lc.CST_COFINS = TVornCstCofins::stcofinsValorAliquotaNormal;
+  lc.VL_ITEM = 500.0;
+  lc.VL_BC_COFINS = 500.0;
+  lc.ALIQ_COFINS = 7.6;
+  lc.VL_COFINS = 38.0;
+  lc.COD_CTA = p.Opc("3.1.1.01");
 
   // An NFC-e: no items, its consolidation per CFOP and CST.
   TRegistroC100& nfce = b.RegistroC100New();
@@ -499,6 +542,10 @@ const std::set<std::pair<std::string, std::string>>& Conhecidos() {
   static const std::set<std::pair<std::string, std::string>> k = {
       // The component writes block I only when it has data, so a file from 2014 on lacks it.
       {"I001", ""},
+      // C600's quantities are integers in the layout; the writer gives them two decimals.
+      {"C600", "QTD_CONS"},
+      {"C600", "QTD_CANC"},
+      {"C600", "CONS"},
   };
   return k;
 }
@@ -506,7 +553,7 @@ const std::set<std::pair<std::string, std::string>>& Conhecidos() {
 // What the file above fills, each of which must reach the file.
 const char* const kPreenchidos[] = {
     "0000", "0001", "0100", "0110", "0140", "0150", "0190", "0200", "0400", "0500", "A010", "A100", "A170",
-    "C010", "C100", "C170", "C175", "C400", "C405", "C481", "C485", "C500", "C501", "C505", "D010", "D100",
+    "0450", "C010", "C100", "C110", "C120", "C170", "C175", "C400", "C405", "C481", "C485", "C500", "C501", "C505", "C600", "C601", "C605", "D010", "D100",
     "D101", "D105", "F010", "F120", "M100", "M105", "M200", "M205", "M210", "M400", "M410", "M600", "M605",
     "M610", "M800", "M810", "1001", "1900"};
 
