@@ -7,11 +7,13 @@
 #
 # Profiles: "loja" 3,000 NFC-e of 5 items, 100 purchases of 20 items, the rest of the fixture
 # month x2; "supermercado" 300,000 NFC-e of 5 items, 3,000 purchases of 20 items, the rest x10.
-# Databases: bench_kivo (catalogue, company "001") and bench_empresa.
+# Databases: ${BENCH_BANCO}_kivo (catalogue, company "001") and ${BENCH_BANCO}_empresa, BENCH_BANCO
+# being "bench" unless set.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 perfil=${1:-loja}
 meses=${2:-2}
+banco=${BENCH_BANCO:-bench}
 case "$perfil" in
   loja) nfce=3000 entradas=100 copias=2 produtos=300 ;;
   supermercado) nfce=300000 entradas=3000 copias=10 produtos=5000 ;;
@@ -26,19 +28,19 @@ sql() { mariadb --no-defaults --socket="$VUDI_TEST_DB_SOCKET" --user="$VUDI_TEST
 
 inicio=$(date +%s)
 fixture=$root/tests/fixtures/erp
-sql <<'SQL'
-DROP DATABASE IF EXISTS bench_kivo;
-DROP DATABASE IF EXISTS bench_empresa;
-CREATE DATABASE bench_kivo CHARACTER SET utf8mb4 COLLATE utf8mb4_unicode_ci;
-CREATE DATABASE bench_empresa CHARACTER SET utf8mb4 COLLATE utf8mb4_unicode_ci;
+sql <<SQL
+DROP DATABASE IF EXISTS ${banco}_kivo;
+DROP DATABASE IF EXISTS ${banco}_empresa;
+CREATE DATABASE ${banco}_kivo CHARACTER SET utf8mb4 COLLATE utf8mb4_unicode_ci;
+CREATE DATABASE ${banco}_empresa CHARACTER SET utf8mb4 COLLATE utf8mb4_unicode_ci;
 SQL
-sql bench_kivo <"$fixture/catalog.sql"
-sql bench_kivo -e "INSERT INTO kivo_empresa (cd_empresa, nm_empresa, nm_db) VALUES ('001', 'BENCH', 'bench_empresa')"
-sql bench_empresa <"$fixture/company.sql"
-sql bench_empresa <"$fixture/seed.sql"
+sql ${banco}_kivo <"$fixture/catalog.sql"
+sql ${banco}_kivo -e "INSERT INTO kivo_empresa (cd_empresa, nm_empresa, nm_db) VALUES ('001', 'BENCH', '"${banco}"_empresa')"
+sql ${banco}_empresa <"$fixture/company.sql"
+sql ${banco}_empresa <"$fixture/seed.sql"
 
 # Products: copies of four fixture products (taxed, zero-rated, single-phase, taxed at 18 %).
-sql bench_empresa <<SQL
+sql ${banco}_empresa <<SQL
 CREATE TEMPORARY TABLE molde AS SELECT * FROM material WHERE cd_mat IN ('000101','000102','000103','000106');
 ALTER TABLE molde ADD COLUMN ordem INT;
 UPDATE molde SET ordem = FIELD(cd_mat, '000101','000102','000103','000106') - 1;
@@ -55,7 +57,7 @@ INSERT INTO produto (cd_prod, nm_prod, cd_cfiscal, cd_ipi, cd_cfop, cd_tpcred, n
 SQL
 
 # NFC-e of store 001 spread over the month, 5 items each; one in 50 with a discount.
-sql bench_empresa <<SQL
+sql ${banco}_empresa <<SQL
 INSERT INTO nfce (cd_fil, nr_serie, nr_nfce, nr_loja, dt_emis, dt_saida, cd_cli, cd_cfop, sn_transmitida,
                   sn_inutil, sn_canc, cd_sitdoc, cd_modelo, nr_chave, vl_nf, vl_desc, vl_prod, vl_bc, vl_icms,
                   vl_pis, vl_cofins)
@@ -77,7 +79,7 @@ UPDATE nfce JOIN (SELECT nr_nfce, SUM(tt_item) AS total FROM nfceitem WHERE nr_s
 SQL
 
 # Purchases of store 001 from the fixture's supplier, 20 items each.
-sql bench_empresa <<SQL
+sql ${banco}_empresa <<SQL
 INSERT INTO nfent (nr_nfent, nr_nf, cd_fil, nr_loja, cd_forn, cd_sitdoc, cd_modelo, cd_serie, nr_chave, dt_emis,
                    dt_entrada, nr_cfop, vl_prod, vl_desc, vl_frete, vl_bcicms, vl_icms, vl_nota, ind_pgto, sn_enc,
                    sn_canc, sn_nf, cd_pis2, tx_pis2, cd_cofins2, tx_cofins2, cd_tpcred, tx_icms)
@@ -99,23 +101,25 @@ UPDATE nfent JOIN (SELECT nr_nfent, SUM(qt_prod * vl_compra) AS total FROM nfent
 SQL
 
 # The rest of the fixture month, copied with new document numbers (the copy k gets the prefix k).
-copia() {  # tabela, coluna do número, filtro
-  local t=$1 col=$2 filtro=$3 k
+copia() {  # tabela, coluna do número
+  local t=$1 col=$2 k
+  sql ${banco}_empresa -e "DROP TABLE IF EXISTS o_$t; CREATE TABLE o_$t AS SELECT * FROM $t;"
   for ((k = 1; k < copias; k++)); do
-    sql bench_empresa -e "
-      CREATE TEMPORARY TABLE c AS SELECT * FROM $t WHERE $filtro;
+    sql ${banco}_empresa -e "
+      CREATE TEMPORARY TABLE c AS SELECT * FROM o_$t;
       UPDATE c SET $col = CONCAT('$k', $col);
       INSERT INTO $t SELECT * FROM c;"
   done
+  sql ${banco}_empresa -e "DROP TABLE o_$t"
 }
-copia nf nr_nf "1"
-copia nfitem nr_nf "1"
-copia nfse nr_rps "1"
-copia nfseitem nr_rps "1"
-copia conhec nr_conhec "1"
+copia nf nr_nf
+copia nfitem nr_nf
+copia nfse nr_rps
+copia nfseitem nr_rps
+copia conhec nr_conhec
 for ((k = 1; k < copias; k++)); do
-  sql bench_empresa -e "
-    CREATE TEMPORARY TABLE c AS SELECT * FROM nfent WHERE nr_nfent < 100000;
+  sql ${banco}_empresa -e "
+    CREATE TEMPORARY TABLE c AS SELECT * FROM nfent WHERE nr_nfent < 1000;
     UPDATE c SET nr_nfent = nr_nfent + 1000 * $k, nr_nf = CONCAT('$k', nr_nf);
     INSERT INTO nfent SELECT * FROM c;
     CREATE TEMPORARY TABLE ci AS SELECT * FROM nfentit WHERE nr_nfent < 1000;
@@ -130,7 +134,7 @@ done
 
 # Earlier months: the month's NFC-e, purchases and own invoices again, m months back.
 for ((m = 1; m <= meses; m++)); do
-  sql bench_empresa -e "
+  sql ${banco}_empresa -e "
     CREATE TEMPORARY TABLE h AS SELECT * FROM nfce WHERE dt_emis >= '2024-03-01';
     UPDATE h SET nr_serie = CONCAT('$m', nr_serie), dt_emis = dt_emis - INTERVAL $m MONTH,
                  dt_saida = dt_saida - INTERVAL $m MONTH;
@@ -151,7 +155,7 @@ for ((m = 1; m <= meses; m++)); do
 done
 
 # The indexes a real ERP keeps for its period reports.
-sql bench_empresa >/dev/null <<'SQL'
+sql ${banco}_empresa >/dev/null <<'SQL'
 CREATE INDEX nfce_dt_emis ON nfce (dt_emis);
 CREATE INDEX nfent_dt_entrada ON nfent (dt_entrada);
 CREATE INDEX nf_dt_emis ON nf (dt_emis);
@@ -162,5 +166,5 @@ ANALYZE TABLE nfce, nfceitem, nfent, nfentit, nf, nfitem, material, produto;
 SQL
 
 echo "mes_erp_gera: perfil $perfil, $meses meses anteriores, $(( $(date +%s) - inicio )) s"
-sql bench_empresa -e "SELECT (SELECT COUNT(*) FROM nfce) nfce, (SELECT COUNT(*) FROM nfceitem) nfceitem,
+sql ${banco}_empresa -e "SELECT (SELECT COUNT(*) FROM nfce) nfce, (SELECT COUNT(*) FROM nfceitem) nfceitem,
   (SELECT COUNT(*) FROM nfent) nfent, (SELECT COUNT(*) FROM nfentit) nfentit, (SELECT COUNT(*) FROM nf) nf"

@@ -5,6 +5,8 @@
 #
 #   bench/mes_erp_mede.sh [ARQUIVO_SAIDA] [opções extras do programa]
 #
+# BENCH_BANCO names the databases as for the generator; VUDI_CLI another build of the program.
+#
 # The file is written to ARQUIVO_SAIDA (default build/bench/efd-bench.txt); compare two runs'
 # files with cmp to see that a change keeps the output byte for byte.
 set -euo pipefail
@@ -43,7 +45,7 @@ marca='
 set +e
 printf '%s\n%s\n' kivo123 "$VUDI_TEST_DB_PASSWORD" |
   /usr/bin/time -f '%e %U %S %M' -o "$trabalho/tempo" "$cli" \
-    --socket "$VUDI_TEST_DB_SOCKET" --banco bench_kivo --usuario-banco "$VUDI_TEST_DB_USER" \
+    --socket "$VUDI_TEST_DB_SOCKET" --banco "${BENCH_BANCO:-bench}_kivo" --usuario-banco "$VUDI_TEST_DB_USER" \
     --senha-banco-stdin --empresa 001 --usuario operador --senha-stdin \
     --loja 001 --periodo 2024-03 --arquivo "$saida" "$@" \
     2> >(perl -e "$marca" >"$trabalho/passos") >"$trabalho/saida"
