@@ -30,16 +30,19 @@ void TAndamentoTerminal::Script(const std::string& text) {
 
 void TAndamentoTerminal::Caption(const std::string& caption) {
   caption_ = caption;
-  Mostra();
+  Mostra(false);
 }
 
 void TAndamentoTerminal::Posicao(int posicao) {
   if (posicao == posicao_) return;
   posicao_ = posicao;
-  Mostra();
+  Mostra(true);
 }
 
-void TAndamentoTerminal::Mostra() {
+void TAndamentoTerminal::Mostra(bool passo) {
+  const auto agora = std::chrono::steady_clock::now();
+  const auto intervalo = terminal_ ? std::chrono::milliseconds(100) : std::chrono::milliseconds(1000);
+  if (!passo && !ultima_.empty() && agora - mostrada_ < intervalo) return;
   std::string texto;
   if (posicao_ >= 0) {
     char buf[16];
@@ -49,6 +52,7 @@ void TAndamentoTerminal::Mostra() {
   texto += caption_;
   if (texto == ultima_) return;
   ultima_ = texto;
+  mostrada_ = agora;
   if (terminal_) {
     // One line rewritten in place; cut to the width so it never wraps.
     std::fprintf(stderr, "\r%s\033[K", CortaUtf8(texto, LarguraTerminal() - 1).c_str());

@@ -1,6 +1,9 @@
 #pragma once
 // Progress of a run on standard error (the step's caption and the position of "TODOS"), and the
-// messages a window would have shown in message boxes, kept for the end.
+// messages a window would have shown in message boxes, kept for the end. A new position is shown
+// at once; captions in between at most ten times a second on a terminal and once a second as
+// plain lines, so a month of documents does not become a line per document.
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -22,13 +25,14 @@ public:
   void FimDoAndamento();
 
 private:
-  void Mostra();
+  void Mostra(bool passo);
 
   bool terminal_;
   bool linhaAberta_ = false;
   std::string caption_;
   int posicao_ = -1;
   std::string ultima_;
+  std::chrono::steady_clock::time_point mostrada_{};
 };
 
 // Width of the terminal on standard error (80 when unknown).

@@ -200,12 +200,16 @@ TDbParam& TDbQuery::ParamByName(const std::string& name) { return params_[Lower(
 
 std::string TDbQuery::ExpandedSQL() const { return ExpandParameters(Text(), params_, db_); }
 
-void TDbQuery::Open() {
+void TDbQuery::Open() { Abre(false); }
+
+void TDbQuery::OpenStreamed() { Abre(true); }
+
+void TDbQuery::Abre(bool streamed) {
   Close();
   const std::string sql = ExpandedSQL();
   MYSQL* h = db_.Handle();
   if (mysql_real_query(h, sql.data(), sql.size())) db_.Fail(sql);
-  result_ = mysql_store_result(h);
+  result_ = streamed ? mysql_use_result(h) : mysql_store_result(h);
   if (!result_) {
     if (mysql_field_count(h) != 0) db_.Fail(sql);
     rowsAffected_ = mysql_affected_rows(h);
@@ -218,6 +222,9 @@ void TDbQuery::Open() {
     numeric_.push_back(IS_NUM(fields[i].type));
   }
   rowsAffected_ = 0;
+  streamed_ = streamed;
+  lidas_ = 0;
+  if (streamed) sqlAberto_ = sql;
   Fetch();
 }
 
@@ -228,6 +235,8 @@ void TDbQuery::Close() {
   lengths_ = nullptr;
   names_.clear();
   numeric_.clear();
+  streamed_ = false;
+  sqlAberto_.clear();
 }
 
 void TDbQuery::ExecSQL() {
@@ -236,13 +245,32 @@ void TDbQuery::ExecSQL() {
 }
 
 void TDbQuery::Fetch() {
+  if (!streamed_) atual_ = mysql_row_tell(result_);
   row_ = mysql_fetch_row(result_);
   lengths_ = row_ ? mysql_fetch_lengths(result_) : nullptr;
+  if (row_) ++lidas_;
+  // A streamed result ends with no row also when the connection failed midway.
+  if (!row_ && streamed_ && mysql_errno(db_.Handle()) != 0) db_.Fail(sqlAberto_);
 }
 
 void TDbQuery::First() {
   if (!result_) return;
+  if (streamed_) {
+    if (lidas_ > 1) throw EDatabaseError("Consulta lida em sequência não volta ao início");
+    return;
+  }
   mysql_data_seek(result_, 0);
+  Fetch();
+}
+
+TDbQuery::TMarca TDbQuery::Marca() const {
+  if (!result_ || streamed_) throw EDatabaseError("Só uma consulta guardada marca linhas");
+  return atual_;
+}
+
+void TDbQuery::VoltaA(TMarca marca) {
+  if (!result_ || streamed_) throw EDatabaseError("Só uma consulta guardada volta a uma linha");
+  mysql_row_seek(result_, marca);
   Fetch();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // A statement whose text is a list of lines, with named parameters (":login") bound by type,
-// and its rows buffered on the client with a cursor over them.
+// and its rows buffered on the client with a cursor over them, or read from the server as the
+// cursor moves forward (streamed).
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -12,6 +13,7 @@
 #include "Database.h"
 
 struct st_mysql_res;
+struct st_mysql_rows;
 
 // One named parameter: the value is written into the statement as an escaped literal.
 class TDbParam {
@@ -73,6 +75,12 @@ public:
 
   // Runs the statement and buffers every row; the cursor is on the first row.
   void Open();
+  // Runs the statement and reads its rows from the server one at a time as the cursor moves
+  // forward, so a result of any size takes the memory of one row. Until the last row is read
+  // (or the query closed) the connection carries no other statement. First() is allowed only
+  // on the first row; RecordCount() and IsEmpty() tell only about the rows read so far.
+  void OpenStreamed();
+  bool Streamed() const { return streamed_; }
   void Close();
   bool Active() const { return result_ != nullptr; }
   // Runs a statement without rows; RowsAffected() tells how many rows it changed.
@@ -81,6 +89,10 @@ public:
 
   void First();
   void Next();
+  // The current row of a buffered result, to come back to it later with VoltaA().
+  using TMarca = st_mysql_rows*;
+  TMarca Marca() const;
+  void VoltaA(TMarca marca);
   bool Eof() const;
   bool IsEmpty() const { return RecordCount() == 0; }
   uint64_t RecordCount() const;
@@ -91,6 +103,7 @@ public:
   std::vector<std::string> FieldNames() const;
 
 private:
+  void Abre(bool streamed);
   void Fetch();
   int FieldIndex(const std::string& name) const;
 
@@ -99,8 +112,12 @@ private:
   std::map<std::string, TDbParam> params_;
   st_mysql_res* result_ = nullptr;
   char** row_ = nullptr;
+  TMarca atual_ = nullptr;
   unsigned long* lengths_ = nullptr;
   uint64_t rowsAffected_ = 0;
+  bool streamed_ = false;
+  uint64_t lidas_ = 0;  // rows fetched since the statement ran
+  std::string sqlAberto_;
   std::vector<std::string> names_;
   std::vector<bool> numeric_;
 };

@@ -256,6 +256,7 @@ void TFrmVUDIRozAzezav::CriandoTabelas() { geracao_.CriandoTabelas(Opcoes()); }
 void TFrmVUDIRozAzezav::btnInicioClick() {
   if (RxDBLookupCombo1.KeyValue.empty()) throw Erro("Escolha a Loja");
   const TRunOptions o = Opcoes();
+  geracao_.RetornoNfce.Descarta();
   geracao_.CriandoTabelas(o);
   geracao_.vlpisM200 = 0;
   geracao_.vlcofinsM200 = 0;

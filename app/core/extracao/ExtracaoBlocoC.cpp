@@ -1,6 +1,9 @@
 #include "ExtracaoBlocoC.h"
 
 #include "ExtracaoBlocoCRegras.h"
+#include "RetornoNfce.h"
+
+#include <algorithm>
 
 using namespace blococ;
 
@@ -10,30 +13,37 @@ std::string TExtracaoBlocoC::ContaContabilMov(const std::string& registro, const
 
 void TExtracaoBlocoC::GravaM400800(int tpDoc, const std::string& cdProd, double valor, const std::string& cdCod) {
   try {
-    TDbQuery natRec(db0);
-    natRec.Add("select nat_rec from material where cd_mat = \"" + db0.Escape(cdProd) + "\"");
-    natRec.Open();
-    const std::string nat = natRec.IsEmpty() ? std::string() : Txt(natRec, "nat_rec");
-    natRec.Close();
-    TDbQuery ins(db0);
-    ins.Add("INSERT INTO m400800temp SET");
-    ins.Add("tp_doc = :tpdoc,");
-    ins.Add("cd_prod = \"" + db0.Escape(cdProd) + "\",");
-    ins.Add("nat_rec = \"" + db0.Escape(nat) + "\",");
-    ins.Add("cd_cod = \"" + db0.Escape(cdCod) + "\",");
-    ins.Add("vl_cod = :vlcod");
-    ins.ParamByName("tpdoc").AsInteger(tpDoc);
-    ins.ParamByName("vlcod").AsFloat(valor);
-    ins.ExecSQL();
-    db0.Commit();
+    TDbParam vlCod;
+    vlCod.AsFloat(valor);
+    const std::string prod = "\"" + db0.Escape(cdProd) + "\"";
+    // The product's revenue nature is looked up by the server as the rows are inserted.
+    m400800_.push_back("(" + std::to_string(tpDoc) + "," + prod +
+                       ",ifnull((select nat_rec from material where cd_mat = " + prod + " limit 1),\"\"),\"" +
+                       db0.Escape(cdCod) + "\"," + vlCod.Literal(db0) + ")");
   } catch (const std::exception& e) {
     throw std::runtime_error(e.what());
   }
 }
 
-long double TExtracaoBlocoC::TotalPisCofinsEntrada(const std::string& nrNfent, int tipo) {
-  TDbQuery q(db0);
-  ItensEntrada(db0, q, nrNfent, true);
+void TExtracaoBlocoC::GravaM400800Pendentes() {
+  if (m400800_.empty()) return;
+  try {
+    TInsertEmLotes insert(db0, "insert into m400800temp (tp_doc, cd_prod, nat_rec, cd_cod, vl_cod)");
+    for (const std::string& linha : m400800_) insert.Linha(linha);
+    insert.Termina();
+    db0.Commit();
+  } catch (const std::exception& e) {
+    throw std::runtime_error(e.what());
+  }
+  m400800_.clear();
+}
+
+void TExtracaoBlocoC::DocumentoPronto() {
+  if (!opcoes_.Concomitante) return;
+  if (++documentos_ % std::max(opcoes_.BufferNotas, 1) == 0) VornVUDIRozAzezav1.WriteBloco_C(false);
+}
+
+long double TExtracaoBlocoC::TotalPisCofinsEntrada(TDbQuery& q, int tipo) {
   const bool real = TributacaoReal();
   long double total = 0;
   for (q.First(); !q.Eof(); q.Next()) {
@@ -98,4 +108,5 @@ void TExtracaoBlocoC::Executa() {
   Nfce();
   Cupons();
   Contas();
+  GravaM400800Pendentes();
 }

@@ -23,12 +23,20 @@ private:
   void Contas();
   // The account of a register for a movement type of the store.
   std::string ContaContabilMov(const std::string& registro, const std::string& tpMov);
-  long double TotalPisCofinsEntrada(const std::string& nrNfent, int tipo);
+  // A purchase's PIS (1) or COFINS (2) from its items, the open query `itens`.
+  long double TotalPisCofinsEntrada(TDbQuery& itens, int tipo);
   long double TotalPisCofinsNF(const std::string& loja, const std::string& nrNf, bool pis);
+  // Keeps a non-contribution revenue row; GravaM400800Pendentes writes them all in one transaction.
   void GravaM400800(int tpDoc, const std::string& cdProd, double valor, const std::string& cdCod);
+  void GravaM400800Pendentes();
   bool TributacaoReal() const;
+  // A document and its children are complete: when the file is written as the run goes, every
+  // "Buffer Notas" documents go to the file, so the block's tree never holds the month.
+  void DocumentoPronto();
 
   bool liminar_ = false;
+  std::vector<std::string> m400800_;  // rows of m400800temp, as SQL values
+  int documentos_ = 0;
   std::unique_ptr<TDbQuery> qr1 = Consulta(), qr2 = Consulta(), qr3 = Consulta(), qr5 = Consulta(),
                             qr6 = Consulta();
   std::unique_ptr<TDbScript> z1 = std::make_unique<TDbScript>(db0);

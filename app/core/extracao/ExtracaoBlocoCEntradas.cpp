@@ -1,6 +1,10 @@
 // Block C purchases: purchase invoices (C100) with their import documents (C120) and items (C170).
+// The period's advance payments and import documents are read once; the items once per invoice,
+// for its totals and its C170 lines alike.
 #include "ExtracaoBlocoC.h"
 #include "ExtracaoBlocoCRegras.h"
+
+#include <set>
 
 using namespace blococ;
 
@@ -24,6 +28,26 @@ void TExtracaoBlocoC::Entradas() {
   Linhas(*qr1, {"and", "filial.sn_lojaestoque = \"1\"", "and", "nfent.sn_enc = \"1\"", "and", "nfent.sn_canc = \"0\"",
                 "and", "nfent.sn_nf = \"1\"", "and cfop.sn_efdcontrib = \"0\"", "group by nfent.nr_nfent"});
   qr1->Open();
+
+  std::set<std::string> antecipados;
+  qr2->Clear();
+  Linhas(*qr2, {"select nfent.nr_nfent from nfent,nfentantec", "where", "nfent.nr_nfent = nfentantec.nr_nfent", "and"});
+  qr2->Add("nfent.dt_entrada >= \"" + ini + "\"");
+  qr2->Add("and");
+  qr2->Add("nfent.dt_entrada <= \"" + fin + "\"");
+  qr2->Open();
+  for (qr2->First(); !qr2->Eof(); qr2->Next()) antecipados.insert(Txt(*qr2, "nr_nfent"));
+  qr2->Close();
+
+  TDbQuery imp(db0);
+  Linhas(imp, {"select nfentimp.* from nfentimp", "join nfent on nfent.nr_nfent = nfentimp.nr_nfent", "where"});
+  imp.Add("nfent.dt_entrada >= \"" + ini + "\"");
+  imp.Add("and");
+  imp.Add("nfent.dt_entrada <= \"" + fin + "\"");
+  imp.Add("order by nfentimp.nr_nfent,nfentimp.nr_doc");
+  imp.Open();
+  const auto inicioImp = InicioDeCada(imp, "nr_nfent");
+
   for (qr1->First(); !qr1->Eof(); qr1->Next()) {
     const TDbQuery& n = *qr1;
     const std::string nrNfent = Txt(n, "nr_nfent"), dtEntrada = Txt(n, "dt_entrada"), nrNf = Txt(n, "nr_nf");
@@ -64,52 +88,45 @@ void TExtracaoBlocoC::Entradas() {
     c100.VL_BC_ICMS_ST = Currency(Num(n, "vl_bcicmssub"));
     c100.VL_ICMS_ST = Currency(Num(n, "vl_icmssub"));
     c100.VL_IPI = Currency(Num(n, "vl_ipi"));
-    c100.VL_PIS = fisica ? Currency(0) : Currency(TotalPisCofinsEntrada(nrNfent, 1));
-    c100.VL_COFINS = fisica ? Currency(0) : Currency(TotalPisCofinsEntrada(nrNfent, 2));
+    ItensEntrada(db0, *qr2, nrNfent);
+    c100.VL_PIS = fisica ? Currency(0) : Currency(TotalPisCofinsEntrada(*qr2, 1));
+    c100.VL_COFINS = fisica ? Currency(0) : Currency(TotalPisCofinsEntrada(*qr2, 2));
     c100.VL_PIS_ST = Currency(0);
     c100.VL_COFINS_ST = Currency(0);
 
     Saldo sPis{c100.VL_PIS}, sCofins{c100.VL_COFINS}, sProd{Currency(Arredonda(2, Num(n, "vl_prod")))},
         sDesc{Currency(Arredonda(2, Num(n, "vl_desc")))}, sIcms{Currency(Arredonda(2, Num(n, "vl_icms")))};
 
-    qr2->Clear();
-    Linhas(*qr2, {"select * from nfent,nfentantec", "where", "nfent.nr_nfent = nfentantec.nr_nfent", "and"});
-    qr2->Add("nfent.dt_entrada >= \"" + ini + "\"");
-    qr2->Add("and");
-    qr2->Add("nfent.dt_entrada <= \"" + fin + "\"");
-    qr2->Add("and");
-    qr2->Add("nfent.nr_nfent = \"" + db0.Escape(nrNfent) + "\"");
-    qr2->Open();
-    if (!qr2->IsEmpty()) {
+    if (antecipados.count(nrNfent)) {
       SetCaption("Registro C110 - Informação Complementar");
       TRegistroC110& c110 = bc.RegistroC110New();
       c110.COD_INF = "000001";
       c110.TXT_COMPL = "PAGTO DE ICMS ANTECIPADO";
     }
-    qr2->Close();
 
-    qr2->Clear();
-    qr2->Add("select * from nfentimp where nr_nfent = \"" + db0.Escape(nrNfent) + "\"");
-    qr2->Open();
-    for (qr2->First(); !qr2->Eof(); qr2->Next()) {
-      SetCaption("Registro C120 " + Txt(*qr2, "nr_doc") + " " + Txt(*qr2, "nr_acdraw"));
-      TRegistroC120& c120 = bc.RegistroC120New();
-      switch (Inteiro(*qr2, "tp_doc")) {
-        case 0: c120.COD_DOC_IMP = TVornDoctoImporta::diImportacao; break;
-        case 1: c120.COD_DOC_IMP = TVornDoctoImporta::diSimplificadaImport; break;
-        case 2: c120.COD_DOC_IMP = TVornDoctoImporta::diUnicaImportacao; break;
-        default: break;
+    const auto importacao = inicioImp.find(nrNfent);
+    if (importacao != inicioImp.end()) {
+      for (imp.VoltaA(importacao->second); !imp.Eof() && Txt(imp, "nr_nfent") == nrNfent; imp.Next()) {
+        SetCaption("Registro C120 " + Txt(imp, "nr_doc") + " " + Txt(imp, "nr_acdraw"));
+        TRegistroC120& c120 = bc.RegistroC120New();
+        switch (Inteiro(imp, "tp_doc")) {
+          case 0: c120.COD_DOC_IMP = TVornDoctoImporta::diImportacao; break;
+          case 1: c120.COD_DOC_IMP = TVornDoctoImporta::diSimplificadaImport; break;
+          case 2: c120.COD_DOC_IMP = TVornDoctoImporta::diUnicaImportacao; break;
+          default: break;
+        }
+        c120.NUM_DOC__IMP = Txt(imp, "nr_doc");
+        c120.PIS_IMP = Currency(Num(imp, "vl_pis"));
+        c120.COFINS_IMP = Currency(Num(imp, "vl_cofins"));
+        c120.NUM_ACDRAW = Txt(imp, "nr_acdraw");
       }
-      c120.NUM_DOC__IMP = Txt(*qr2, "nr_doc");
-      c120.PIS_IMP = Currency(Num(*qr2, "vl_pis"));
-      c120.COFINS_IMP = Currency(Num(*qr2, "vl_cofins"));
-      c120.NUM_ACDRAW = Txt(*qr2, "nr_acdraw");
     }
-    qr2->Close();
 
-    if (sit == "05" || sit == "02" || sit == "03" || sit == "04") continue;
+    if (sit == "05" || sit == "02" || sit == "03" || sit == "04") {
+      DocumentoPronto();
+      continue;
+    }
 
-    ItensEntrada(db0, *qr2, nrNfent, false);
     const std::string conta = ContaContabilMov("C170", tpMov);
     const uint64_t total = qr2->RecordCount();
     uint64_t i = 0;
@@ -221,7 +238,8 @@ void TExtracaoBlocoC::Entradas() {
       c170.VL_COFINS = vlCofins;
       c170.COD_CTA = conta;
     }
-    qr2->Close();
+    DocumentoPronto();
   }
+  qr2->Close();
   qr1->Close();
 }

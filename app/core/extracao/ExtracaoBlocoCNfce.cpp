@@ -1,4 +1,5 @@
-// Block C NFC-e (C100/C175 by item group), their recomputed PIS/COFINS written back to the ERP.
+// Block C NFC-e (C100/C175 by item group), their recomputed PIS/COFINS kept for the ERP. The
+// period's NFC-e come with their items in one statement, read as a stream in document order.
 #include "ExtracaoBlocoC.h"
 #include "ExtracaoBlocoCRegras.h"
 
@@ -12,22 +13,37 @@ void TExtracaoBlocoC::Nfce() {
                 "nfce.cd_cli as nr_cpf,", "nfce.sn_canc,", "nfce.cd_sitdoc,", "nfce.cd_modelo,", "nfce.nr_serie,",
                 "nfce.nr_chave,", "nfce.dt_emis,", "nfce.vl_nf,", "nfce.vl_desc,", "nfce.vl_prod,", "nfce.vl_seguro,",
                 "nfce.vl_outras,", "nfce.vl_bc,", "nfce.vl_icms,", "nfce.vl_bcst,", "nfce.vl_icmsst,", "nfce.vl_pis,",
-                "nfce.vl_cofins,", "nfce.sn_transmitida,", "cfop.nr_cfop,", "filial.nm_fil as nm_emp,",
-                "nfce.cd_fil", "from nfce", "left join filial on filial.cd_fil = nfce.cd_fil",
-                "left join cfop on cfop.cd_cfop = nfce.cd_cfop", "where"});
+                "nfce.vl_cofins,", "nfce.sn_transmitida,", "cfop.nr_cfop as nfce_nr_cfop,", "filial.nm_fil as nm_emp,",
+                "nfce.cd_fil,", "nfceitem.nr_item,", "nfceitem.cd_prod,", "nfceitem.cd_pis,", "nfceitem.tx_pis,",
+                "nfceitem.cd_cofins,", "nfceitem.tx_cofins,", "nfceitem.tt_item,", "cfopitem.nr_cfop",
+                "from nfce", "left join filial on filial.cd_fil = nfce.cd_fil",
+                "left join cfop on cfop.cd_cfop = nfce.cd_cfop",
+                // By the header's primary key: another store's NFC-e with the same store number,
+                // series and number would otherwise repeat every item.
+                "left join nfceitem on (nfceitem.nr_nfce = nfce.nr_nfce and nfceitem.cd_fil = nfce.cd_fil and "
+                "nfceitem.nr_serie = nfce.nr_serie)",
+                "left join cfop cfopitem on cfopitem.cd_cfop = nfceitem.cd_cfop", "where"});
   qr1->Add("nfce.dt_emis >= \"" + DataSQL(opcoes_.DataInicial) + "\"");
   qr1->Add("and");
   qr1->Add("nfce.dt_emis <= \"" + DataSQL(opcoes_.DataFinal) + "\"");
   Linhas(*qr1, {"and", "(nfce.sn_transmitida=\"1\" or nfce.sn_inutil=\"1\" or nfce.sn_canc=\"1\")", "and",
                 "filial.sn_lojavenda = \"1\"", "and",
                 "(nfce.cd_sitdoc<>\"02\" and nfce.cd_sitdoc<>\"03\" and nfce.cd_sitdoc<>\"04\" and nfce.cd_sitdoc<>\"05\")",
-                "and", "cfop.sn_efdcontrib = \"0\"", "order by nfce.cd_fil,nfce.nr_serie,nfce.nr_nfce"});
-  qr1->Open();
+                "and", "cfop.sn_efdcontrib = \"0\"",
+                // Within a document its items in the order of the groups below.
+                "order by nfce.cd_fil,nfce.nr_serie,nfce.nr_nfce,cfopitem.nr_cfop,nfceitem.cd_pis,nfceitem.tx_pis,"
+                "nfceitem.tx_cofins,nfceitem.nr_item"});
   const std::string contaC175 = ContaContabilMov("C175", "1");
-  for (qr1->First(); !qr1->Eof(); qr1->Next()) {
+  qr1->OpenStreamed();
+  while (!qr1->Eof()) {
     const TDbQuery& n = *qr1;
     const std::string nrNfce = Txt(n, "nr_nfce"), serie = Txt(n, "nr_serie"), loja = Txt(n, "nr_loja"),
-                      dtEmis = Txt(n, "dt_emis"), cdSitdoc = Txt(n, "cd_sitdoc");
+                      dtEmis = Txt(n, "dt_emis"), cdSitdoc = Txt(n, "cd_sitdoc"), cdFil = Txt(n, "cd_fil"),
+                      transmitida = Txt(n, "sn_transmitida");
+    // This NFC-e's rows: the cursor stays on them until the next document's first row.
+    auto doDocumento = [&] {
+      return !qr1->Eof() && Txt(n, "nr_nfce") == nrNfce && Txt(n, "nr_serie") == serie && Txt(n, "cd_fil") == cdFil;
+    };
     SetCaption("Registro C100 Saidas (65): " + serie + " " + Txt(n, "dt_saida") + " " + nrNfce);
     TRegistroC100& c100 = bc.RegistroC100New();
     const int64_t sit = Inteiro(n, "cd_sitdoc");
@@ -67,32 +83,12 @@ void TExtracaoBlocoC::Nfce() {
     long double somaPis = c100.VL_PIS.ToExtended(), somaCofins = c100.VL_COFINS.ToExtended();
     const double vlProd = Num(n, "vl_prod");
     const double d = vlProd != 0 ? Num(n, "vl_desc") / vlProd : 0;
+    const long double pisGravado = somaPis, cofinsGravado = somaCofins;
+    bool comItens = false;
 
     if (c100.COD_SIT != TVornCodSit::sdfCancelado && c100.COD_SIT != TVornCodSit::sdfDenegado &&
         c100.COD_SIT != TVornCodSit::sdfInutilizado) {
       somaPis = somaCofins = 0;
-      qr2->Clear();
-      Linhas(*qr2, {"select", "nfce.vl_icms,", "nfce.vl_bcst,", "nfce.vl_icmsst,", "nfceitem.nr_nfce,",
-                    "nfceitem.cd_prod,", "nfceitem.un_prod,", "nfceitem.sit_a,", "nfceitem.sit_b,", "nfceitem.cd_cfop,",
-                    "nfceitem.tx_bscalc,", "nfceitem.tx_icms,", "nfceitem.qt_prod,", "nfceitem.vl_unit,",
-                    "nfceitem.tt_item,", "nfceitem.tx_tva,", "nfceitem.cd_pis,", "nfceitem.tx_pis,",
-                    "nfceitem.cd_cofins,", "nfceitem.tx_cofins,", "nfceitem.sn_oferta,", "produto.nm_prod,",
-                    "produto.cd_ipi,", "cfop.nr_cfop", "from nfceitem",
-                    "left join produto on produto.cd_prod = nfceitem.cd_prod",
-                    "left join cfop on cfop.cd_cfop = nfceitem.cd_cfop",
-                    // By the header's primary key: another store's NFC-e with the same store
-                    // number, series and number would otherwise repeat every item.
-                    "left join nfce on (nfce.nr_nfce = nfceitem.nr_nfce and nfce.cd_fil = nfceitem.cd_fil and "
-                    "nfce.nr_serie = nfceitem.nr_serie)",
-                    "where"});
-      qr2->Add("nfceitem.nr_nfce = \"" + db0.Escape(nrNfce) + "\"");
-      qr2->Add("and");
-      qr2->Add("nfceitem.cd_fil = \"" + db0.Escape(Txt(n, "cd_fil")) + "\"");
-      qr2->Add("and");
-      qr2->Add("nfceitem.nr_serie = \"" + db0.Escape(serie) + "\"");
-      qr2->Add("order by cfop.nr_cfop,nfceitem.cd_pis,nfceitem.tx_pis,nfceitem.tx_cofins");
-      qr2->Open();
-
       struct Grupo {
         std::string cfop, cdPis, cdCofins, cdProd;
         double txPis = 0, txCofins = 0, opr = 0, desc = 0;
@@ -108,7 +104,7 @@ void TExtracaoBlocoC::Nfce() {
         c175.VL_DESC = g.desc;
         c175.CST_PIS = Cst<TVornCstPis>(StrToInt(g.cdPis), c175.CST_PIS);
         const int64_t cst = StrToInt(g.cdPis);
-        if (cst >= 4 && cst <= 9 && cdSitdoc == "00" && Txt(n, "sn_transmitida") == "1")
+        if (cst >= 4 && cst <= 9 && cdSitdoc == "00" && transmitida == "1")
           GravaM400800(3, g.cdProd, NumeroDe(c175.VL_OPR), g.cdPis);
         auto base = [&]() {
           long double b = g.base;
@@ -142,8 +138,10 @@ void TExtracaoBlocoC::Nfce() {
         c175.INFO_COMPL.clear();
         aberto = false;
       };
-      for (qr2->First(); !qr2->Eof(); qr2->Next()) {
-        const TDbQuery& it = *qr2;
+      for (; doDocumento(); qr1->Next()) {
+        const TDbQuery& it = *qr1;
+        if (it.FieldByName("nr_item").IsNull()) continue;  // an NFC-e without items
+        comItens = true;
         const std::string cfop = Txt(it, "nr_cfop"), cdPis = Txt(it, "cd_pis");
         const double txPis = Num(it, "tx_pis");
         const bool novaCfop = !aberto || cfop != g.cfop;
@@ -173,23 +171,13 @@ void TExtracaoBlocoC::Nfce() {
         g.txCofins = Num(it, "tx_cofins");
       }
       fecha();
-      qr2->Close();
     }
+    while (doDocumento()) qr1->Next();
 
-    // Keyed by the header's whole primary key, so that only this NFC-e is touched.
-    z1->Clear();
-    z1->Add("update nfce set");
-    z1->Add("vl_pis    = \"" + db0.Escape(ValorSQL(somaPis)) + "\",");
-    z1->Add("vl_cofins = \"" + db0.Escape(ValorSQL(somaCofins)) + "\"");
-    z1->Add("where");
-    z1->Add("nr_nfce = \"" + db0.Escape(nrNfce) + "\"");
-    z1->Add("and");
-    z1->Add("nr_serie = \"" + db0.Escape(serie) + "\"");
-    z1->Add("and");
-    z1->Add("cd_fil = \"" + db0.Escape(Txt(n, "cd_fil")) + "\"");
-    z1->Add(";");
-    z1->Add("commit;");
-    z1->Execute();
+    // Written to the ERP once the file is complete; an NFC-e whose items are not found keeps
+    // its stored values.
+    if (comItens) geracao_.RetornoNfce.Adiciona(cdFil, serie, nrNfce, somaPis, somaCofins, pisGravado, cofinsGravado);
+    DocumentoPronto();
   }
   qr1->Close();
 }

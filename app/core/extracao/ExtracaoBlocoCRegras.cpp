@@ -41,14 +41,12 @@ Currency RegraD(Currency x, Saldo& s, bool ultimo, double aliquota) {
   return s.R > Currency(0) ? s.R : x;
 }
 
-void ItensEntrada(TDbConnection& db, TDbQuery& q, const std::string& nrNfent, bool ipi2) {
+void ItensEntrada(TDbConnection& db, TDbQuery& q, const std::string& nrNfent) {
   q.Clear();
   Linhas(q, {"select", "nfentit.cd_mat as cd_prod,", "nfentit.nr_cfop,", "nfentit.qt_prod,", "nfentit.vl_compra,",
              "nfentit.un_prod,", "nfentit.cd_cst,", "nfentit.tx_desc,", "nfentit.tx_frete,", "nfentit.tx_outdesp,",
              "nfentit.tx_seguro,", "nfentit.tx_icmsag,", "nfentit.tx_icmscred,", "nfentit.tx_bscalc,",
-             "nfentit.tx_icmsvenda,"});
-  q.Add(ipi2 ? "material.cd_ipi2 as cd_ipi," : "ifnull(material.cd_ipi2,\"49\") as cd_ipi,");
-  Linhas(q, {"ifnull(nfentit.tx_ipi,0) as tx_ipi,",
+             "nfentit.tx_icmsvenda,", "ifnull(material.cd_ipi2,\"49\") as cd_ipi,", "ifnull(nfentit.tx_ipi,0) as tx_ipi,",
              "if(TRIM(ifnull(nfentit.cd_pis,\"\"))=\"\",material.cd_pis2,nfentit.cd_pis) as cd_pis2,",
              "if(TRIM(ifnull(nfentit.cd_cofins,\"\"))=\"\",material.cd_cofins2,nfentit.cd_cofins) as cd_cofins2,",
              "if(TRIM(ifnull(nfentit.cd_pis,\"\"))=\"\",material.tx_pis2,nfentit.tx_pis) as tx_pis2,",
@@ -58,6 +56,12 @@ void ItensEntrada(TDbConnection& db, TDbQuery& q, const std::string& nrNfent, bo
   q.Add("nfentit.nr_nfent = \"" + db.Escape(nrNfent) + "\"");
   Linhas(q, {"and", "nfentit.cd_mat = material.cd_mat", "order by nfentit.cd_cst,nfentit.nr_cfop,nfentit.tx_icmscred"});
   q.Open();
+}
+
+std::map<std::string, TDbQuery::TMarca> InicioDeCada(TDbQuery& q, const std::string& chave) {
+  std::map<std::string, TDbQuery::TMarca> inicio;
+  for (q.First(); !q.Eof(); q.Next()) inicio.emplace(Txt(q, chave), q.Marca());
+  return inicio;
 }
 
 }  // namespace blococ

@@ -1,6 +1,9 @@
 #pragma once
 // What the parts of block C share: the balancing of a document total among its items, the
 // ERP's ICMS situation codes and the item query of a purchase invoice.
+#include <map>
+#include <string>
+
 #include "ConsultaErp.h"
 #include "Currency.h"
 #include "Erro.h"
@@ -22,7 +25,10 @@ Currency RegraB(Currency x, Saldo& s, bool ultimo);
 Currency RegraC(Currency x, Saldo& s, bool ultimo);
 Currency RegraD(Currency x, Saldo& s, bool ultimo, double aliquota);
 
-// Item query of a purchase invoice; the totals use the second IPI code.
-void ItensEntrada(TDbConnection& db, TDbQuery& q, const std::string& nrNfent, bool ipi2);
+// Item query of a purchase invoice. Read per invoice: the order of items that tie on its keys is
+// the server's, and a query over the period would list such items in another order.
+void ItensEntrada(TDbConnection& db, TDbQuery& q, const std::string& nrNfent);
+// Where each value of the column `chave` starts in a result ordered by it.
+std::map<std::string, TDbQuery::TMarca> InicioDeCada(TDbQuery& q, const std::string& chave);
 
 }  // namespace blococ

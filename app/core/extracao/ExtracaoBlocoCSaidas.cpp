@@ -201,6 +201,7 @@ void TExtracaoBlocoC::Saidas() {
       c170.COD_CTA = conta;
     }
     qr2->Close();
+    DocumentoPronto();
   }
   qr1->Close();
 }

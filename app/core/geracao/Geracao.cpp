@@ -9,6 +9,7 @@
 #include "ExtracaoBlocoD.h"
 #include "ExtracaoBlocoF.h"
 #include "ExtracaoBlocoM.h"
+#include "IndicesErp.h"
 #include "TabelasTrabalho.h"
 #include "validacao/FormatoValidacao.h"
 #include "validacao/ValidadorEfd.h"
@@ -34,10 +35,14 @@ void TGeracao::Mensagem(const std::string& texto) {
   if (arquivo_.OnError()) arquivo_.OnError()(texto);
 }
 
-void TGeracao::CriandoTabelas(const TRunOptions& o) { TTabelasTrabalho(o, *this).Executa(); }
+void TGeracao::CriandoTabelas(const TRunOptions& o) {
+  for (const std::string& m : IndicesFaltando(db_)) Mensagem(m);
+  TTabelasTrabalho(o, *this).Executa();
+}
 
 void TGeracao::Inicio(const TRunOptions& o) {
   if (o.CodigoLoja().empty()) throw Erro("Escolha a Loja");
+  RetornoNfce.Descarta();
   CriandoTabelas(o);
   vlpisM200 = 0;
   vlcofinsM200 = 0;
@@ -96,7 +101,9 @@ void TGeracao::Bloco1(const TRunOptions& o) {
 }
 
 void TGeracao::Bloco9(const TRunOptions& o) {
-  if (o.Concomitante) arquivo_.WriteBloco_9();
+  if (!o.Concomitante) return;
+  arquivo_.WriteBloco_9();
+  RetornoNfce.Grava(db_);
 }
 
 void TGeracao::GerarTxt(const TRunOptions& o) {
@@ -104,6 +111,7 @@ void TGeracao::GerarTxt(const TRunOptions& o) {
   arquivo_.SetDT_INI(o.DataInicial);
   arquivo_.SetDT_FIN(o.DataFinal);
   arquivo_.SaveFileTXT();
+  RetornoNfce.Grava(db_);
 }
 
 void TGeracao::Valida(const TRunOptions& o) {

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "ContasContabeis.h"
+#include "RetornoNfce.h"
 #include "Database.h"
 #include "RunOptions.h"
 #include "VornVudiRozAzezav.h"
@@ -71,6 +72,8 @@ public:
   long double vlpisM200 = 0, vlcofinsM200 = 0;
   TContador Contador;
   TContasContabeis Contas;
+  // Block C's NFC-e PIS/COFINS, written to the ERP only once the file is complete.
+  TRetornoNfce RetornoNfce;
 
 private:
   TDbConnection& db_;
