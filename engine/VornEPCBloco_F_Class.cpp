@@ -285,7 +285,7 @@ void TBloco_F::WriteRegistroF510(const TRegistroF010& rF010) {
         .Value(r.ALIQ_COFINS_QUANT)
         .Value(r.VL_COFINS)
         .Text(r.COD_MOD)
-        .Int(r.CFOP, 4)
+        .Int(r.CFOP, 4, true)
         .Text(r.COD_CTA)
         .Text(r.INFO_COMPL)
         .Add();

@@ -178,5 +178,5 @@ TEST_F(BlocoCArquivo, EventsOfTheComponentPassStraightThroughToTheBlockWriter) {
   c.Bloco_C.RegistroC491New().VL_BC_PIS = 0.0;
   c.SaveFileTXT();
   EXPECT_EQ(chamadas, 1);
-  EXPECT_TRUE(Tem("|C491||01|0000|0,00||0,0000|0,000|0,0000|0,00||"));
+  EXPECT_TRUE(Tem("|C491||01||0,00||0,0000|0,000|0,0000|0,00||"));
 }

@@ -56,7 +56,8 @@ void Bloco0(TVornVUDIRozAzezav& c, const Preenchimento& p) {
   h.UF = "SP";
   h.COD_MUN = 3550308;
   h.SUFRAMA = p.Opc("");
-  h.IND_NAT_PJ = TVornIndNatPJ::indNatPJSocEmpresariaGeral;
+  // A cooperative has M211/M611; the complete file is one.
+  h.IND_NAT_PJ = p.completo ? TVornIndNatPJ::indNatPJSocCooperativa : TVornIndNatPJ::indNatPJSocEmpresariaGeral;
   h.IND_ATIV = TVornIndAtiv::indAtivComercio;
   b.Registro0001New().IND_MOV = TVornIndMov::imComDados;
 
@@ -77,7 +78,9 @@ void Bloco0(TVornVUDIRozAzezav& c, const Preenchimento& p) {
 
   TRegistro0110& reg = b.Registro0110New();
   reg.COD_INC_TRIB = TVornCodIncTrib::codEscrOpIncNaoCumulativo;
-  reg.IND_APRO_CRED = TVornIndAproCred::indMetodoApropriacaoDireta;
+  // Apportioned credits bring 0111; the complete file has them.
+  reg.IND_APRO_CRED =
+      p.completo ? TVornIndAproCred::indMetodoDeRateioProporcional : TVornIndAproCred::indMetodoApropriacaoDireta;
   reg.COD_TIPO_CONT = TVornCodTipoCont::codIndTipoConExclAliqBasica;
 
   TRegistro0140& est = b.Registro0140New();
@@ -510,6 +513,1274 @@ void Bloco1(TVornVUDIRozAzezav& c, const Preenchimento& p) {
   cons.COD_CTA = p.Opc("3.1.1.01");
 }
 
+// The other registers the writers know, one filler each, in file order (a child's filler follows
+// its parent's, and New attaches to the last parent). `Escrito` says when the register belongs in
+// the file; without it, always.
+struct Registro {
+  const char* codigo;
+  void (*preenche)(TVornVUDIRozAzezav&, const Preenchimento&);
+  bool (*escrito)(const Preenchimento&) = nullptr;
+};
+
+bool Desde2014(const Preenchimento& p) { return p.ini >= EncodeDate(2014, 1, 1); }
+bool DesdeMarco2014(const Preenchimento& p) { return p.ini >= EncodeDate(2014, 3, 1); }
+bool DesdeMaio2015(const Preenchimento& p) { return p.ini >= EncodeDate(2015, 5, 1); }
+
+const Registro kDemais[] = {
+    {"0035", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_0.Registro0035New();
+       r.COD_SCP = "11111111111111";
+       r.DESC_SCP = "TEXTO";
+       r.INF_COMP = p.Opc("TEXTO");
+     }, DesdeMarco2014},
+    {"0111", [](TVornVUDIRozAzezav& c, const Preenchimento&) {
+       auto& r = c.Bloco_0.Registro0111New();
+       r.REC_BRU_NCUM_TRIB_MI = 10.0;
+       r.REC_BRU_NCUM_NT_MI = 10.0;
+       r.REC_BRU_NCUM_EXP = 10.0;
+       r.REC_BRU_CUM = 10.0;
+       r.REC_BRU_TOTAL = 10.0;
+     }, [](const Preenchimento& p) { return p.completo; }},
+    {"0120", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_0.Registro0120New();
+       r.MES_DISPENSA = "111111";
+       r.INF_COMP = p.Opc("TEXTO");
+     }},
+    {"0145", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_0.Registro0145New();
+       r.COD_INC_TRIB = "1";
+       r.VL_REC_TOT = 10.0;
+       r.VL_REC_ATIV = 10.0;
+       r.VL_REC_DEMAIS_ATIV = p.completo ? Currency(10) : Currency();
+       r.INFO_COMPL = p.Opc("TEXTO");
+     }},
+    {"0205", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_0.Registro0205New();
+       r.DESCR_ANT_ITEM = p.Opc("TEXTO");
+       r.DT_INI = p.ini + 1;
+       r.DT_FIM = p.ini + 1;
+       r.COD_ANT_ITEM = p.Opc("TEXTO");
+     }},
+    {"0206", [](TVornVUDIRozAzezav& c, const Preenchimento&) {
+       auto& r = c.Bloco_0.Registro0206New();
+       r.COD_COMB = "TEXTO";
+     }},
+    {"0208", [](TVornVUDIRozAzezav& c, const Preenchimento&) {
+       auto& r = c.Bloco_0.Registro0208New();
+       r.COD_TAB = TVornIndCodIncidencia::codIndTabI;
+       r.COD_GRU = "AA";
+       r.MARCA_COM = "TEXTO";
+     }},
+    {"0600", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_0.Registro0600New();
+       r.DT_ALT = p.ini + 1;
+       r.COD_CCUS = "10";
+       r.CCUS = "TEXTO";
+     }},
+    {"0900", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_0.Registro0900New();
+       r.REC_TOTAL_BLOCO_A = 1;
+       r.REC_NRB_BLOCO_A = p.OpcV(1.5);
+       r.REC_TOTAL_BLOCO_C = 1;
+       r.REC_NRB_BLOCO_C = p.OpcV(1.5);
+       r.REC_TOTAL_BLOCO_D = 1;
+       r.REC_NRB_BLOCO_D = p.OpcV(1.5);
+       r.REC_TOTAL_BLOCO_F = 1;
+       r.REC_NRB_BLOCO_F = p.OpcV(1.5);
+       r.REC_TOTAL_BLOCO_I = 1;
+       r.REC_NRB_BLOCO_I = p.OpcV(1.5);
+       r.REC_TOTAL_BLOCO_1 = 1;
+       r.REC_NRB_BLOCO_1 = p.OpcV(1.5);
+       r.REC_TOTAL_PERIODO = 1;
+       r.REC_TOTAL_NRB_PERIODO = p.OpcV(1.5);
+     }},
+    {"A110", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_A.RegistroA110New();
+       r.COD_INF = "1";
+       r.TXT_COMPL = p.Opc("TEXTO");
+     }},
+    {"A111", [](TVornVUDIRozAzezav& c, const Preenchimento&) {
+       auto& r = c.Bloco_A.RegistroA111New();
+       r.NUM_PROC = "TEXTO";
+     }},
+    {"A120", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_A.RegistroA120New();
+       r.VL_TOT_SERV = 1.5;
+       r.VL_BC_PIS = 1.5;
+       r.VL_PIS_IMP = p.OpcV(1.5);
+       r.DT_PAG_PIS = p.completo ? p.ini + 1 : 0;
+       r.VL_BC_COFINS = 1.5;
+       r.VL_COFINS_IMP = p.OpcV(1.5);
+       r.DT_PAG_COFINS = p.completo ? p.ini + 1 : 0;
+     }},
+    {"C111", [](TVornVUDIRozAzezav& c, const Preenchimento&) {
+       auto& r = c.Bloco_C.RegistroC111New();
+       r.NUM_PROC = "TEXTO";
+     }},
+    {"C180", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_C.RegistroC180New();
+       r.COD_MOD = "55";
+       r.DT_DOC_INI = p.ini + 1;
+       r.DT_DOC_FIN = p.ini + 1;
+       r.COD_ITEM = "100";
+       r.COD_NCM = p.Opc("10063021");
+       r.EX_IPI = p.Opc("001");
+       r.VL_TOT_ITEM = 10.0;
+     }},
+    {"C181", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_C.RegistroC181New();
+       r.CFOP = "5102";
+       r.VL_ITEM = 10.0;
+       r.VL_DESC = p.OpcV(1.5);
+       r.VL_BC_PIS = p.OpcV(1.5);
+       r.ALIQ_PIS = p.OpcV(1.5);
+       r.QUANT_BC_PIS = p.OpcV(1.5);
+       r.ALIQ_PIS_QUANT = p.OpcV(1.5);
+       r.VL_PIS = p.OpcV(1.5);
+       r.COD_CTA = p.Opc("4.1.1.01");
+     }},
+    {"C185", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_C.RegistroC185New();
+       r.CFOP = "5102";
+       r.VL_ITEM = 10.0;
+       r.VL_DESC = p.OpcV(1.5);
+       r.VL_BC_COFINS = p.OpcV(1.5);
+       r.ALIQ_COFINS = p.OpcV(1.5);
+       r.QUANT_BC_COFINS = p.OpcV(1.5);
+       r.ALIQ_COFINS_QUANT = p.OpcV(1.5);
+       r.VL_COFINS = p.OpcV(1.5);
+       r.COD_CTA = p.Opc("4.1.1.01");
+     }},
+    {"C188", [](TVornVUDIRozAzezav& c, const Preenchimento&) {
+       auto& r = c.Bloco_C.RegistroC188New();
+       r.NUM_PROC = "TEXTO";
+     }},
+    {"C190", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_C.RegistroC190New();
+       r.COD_MOD = "55";
+       r.DT_REF_INI = p.ini + 1;
+       r.DT_REF_FIN = p.ini + 1;
+       r.COD_ITEM = "100";
+       r.COD_NCM = p.Opc("10063021");
+       r.EX_IPI = p.Opc("001");
+       r.VL_TOT_ITEM = 10.0;
+     }},
+    {"C191", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_C.RegistroC191New();
+       r.CNPJ_CPF_PART = kCnpjFornecedor;
+       r.CFOP = 5102;
+       r.VL_ITEM = 10.0;
+       r.VL_DESC = p.OpcV(1.5);
+       r.VL_BC_PIS = p.OpcV(1.5);
+       r.ALIQ_PIS = p.OpcV(1.5);
+       r.QUANT_BC_PIS = p.OpcV(1.5);
+       r.ALIQ_PIS_QUANT = p.OpcV(1.5);
+       r.VL_PIS = p.OpcV(1.5);
+       r.COD_CTA = p.Opc("4.1.1.01");
+     }},
+    {"C195", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_C.RegistroC195New();
+       r.CNPJ_CPF_PART = kCnpjFornecedor;
+       r.CFOP = 5102;
+       r.VL_ITEM = 10.0;
+       r.VL_DESC = p.OpcV(1.5);
+       r.VL_BC_COFINS = p.OpcV(1.5);
+       r.ALIQ_COFINS = p.OpcV(1.5);
+       r.QUANT_BC_COFINS = p.OpcV(1.5);
+       r.ALIQ_COFINS_QUANT = p.OpcV(1.5);
+       r.VL_COFINS = p.completo ? Currency(10) : Currency();
+       r.COD_CTA = p.Opc("4.1.1.01");
+     }},
+    {"C198", [](TVornVUDIRozAzezav& c, const Preenchimento&) {
+       auto& r = c.Bloco_C.RegistroC198New();
+       r.NUM_PROC = "TEXTO";
+     }},
+    {"C199", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_C.RegistroC199New();
+       r.NUM_DOC__IMP = "TEXTO";
+       r.VL_PIS_IMP = p.completo ? Currency(10) : Currency();
+       r.VL_COFINS_IMP = p.completo ? Currency(10) : Currency();
+       r.NUM_ACDRAW = p.Opc("TEXTO");
+     }},
+    {"C380", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_C.RegistroC380New();
+       r.COD_MOD = "55";
+       r.DT_DOC_INI = p.ini + 1;
+       r.DT_DOC_FIN = p.ini + 1;
+       r.NUM_DOC_INI = p.completo ? 1 : 0;
+       r.NUM_DOC_FIN = p.completo ? 1 : 0;
+       r.VL_DOC = 10.0;
+       r.VL_DOC_CANC = p.completo ? Currency(10) : Currency();
+     }},
+    {"C381", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_C.RegistroC381New();
+       r.COD_ITEM = "100";
+       r.VL_ITEM = 10.0;
+       r.VL_BC_PIS = p.OpcV(1.5);
+       r.ALIQ_PIS = p.OpcV(1.5);
+       r.QUANT_BC_PIS = p.OpcV(1.5);
+       r.ALIQ_PIS_QUANT = p.OpcV(1.5);
+       r.VL_PIS = p.OpcV(1.5);
+       r.COD_CTA = p.Opc("4.1.1.01");
+     }},
+    {"C385", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_C.RegistroC385New();
+       r.COD_ITEM = "100";
+       r.VL_ITEM = 10.0;
+       r.VL_BC_COFINS = p.OpcV(1.5);
+       r.ALIQ_COFINS = p.OpcV(1.5);
+       r.QUANT_BC_COFINS = p.OpcV(1.5);
+       r.ALIQ_COFINS_QUANT = p.OpcV(1.5);
+       r.VL_COFINS = p.OpcV(1.5);
+       r.COD_CTA = p.Opc("4.1.1.01");
+     }},
+    {"C395", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_C.RegistroC395New();
+       r.COD_MOD = "55";
+       r.COD_PART = p.Opc("F1");
+       r.SER = p.Opc("1");
+       r.SUB_SER = p.Opc("TEX");
+       r.NUM_DOC = "1";
+       r.DT_DOC = p.ini + 1;
+       r.VL_DOC = 10.0;
+     }},
+    {"C396", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_C.RegistroC396New();
+       r.COD_ITEM = "100";
+       r.VL_ITEM = 10.0;
+       r.VL_DESC = p.completo ? Currency(10) : Currency();
+       r.NAT_BC_CRED = TVornNatBcCred::bccAqBensRevenda;
+       r.VL_BC_PIS = p.completo ? Currency(10) : Currency();
+       r.ALIQ_PIS = p.completo ? Currency(10) : Currency();
+       r.VL_PIS = p.completo ? Currency(10) : Currency();
+       r.VL_BC_COFINS = p.completo ? Currency(10) : Currency();
+       r.ALIQ_COFINS = p.completo ? Currency(10) : Currency();
+       r.VL_COFINS = p.completo ? Currency(10) : Currency();
+       r.COD_CTA = p.Opc("4.1.1.01");
+     }},
+    {"C489", [](TVornVUDIRozAzezav& c, const Preenchimento&) {
+       auto& r = c.Bloco_C.RegistroC489New();
+       r.NUM_PROC = "TEXTO";
+     }},
+    {"C490", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_C.RegistroC490New();
+       r.DT_DOC_INI = p.ini + 1;
+       r.DT_DOC_FIN = p.ini + 1;
+       r.COD_MOD = "55";
+     }},
+    {"C491", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_C.RegistroC491New();
+       r.COD_ITEM = p.Opc("100");
+       r.CFOP = p.completo ? 5102 : 0;
+       r.VL_ITEM = 10.0;
+       r.VL_BC_PIS = p.OpcV(1.5);
+       r.ALIQ_PIS = p.OpcV(1.5);
+       r.QUANT_BC_PIS = p.OpcV(1.5);
+       r.ALIQ_PIS_QUANT = p.OpcV(1.5);
+       r.VL_PIS = p.OpcV(1.5);
+       r.COD_CTA = p.Opc("4.1.1.01");
+     }},
+    {"C495", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_C.RegistroC495New();
+       r.COD_ITEM = p.Opc("100");
+       r.CFOP = p.completo ? 5102 : 0;
+       r.VL_ITEM = 10.0;
+       r.VL_BC_COFINS = p.OpcV(1.5);
+       r.ALIQ_COFINS = p.OpcV(1.5);
+       r.QUANT_BC_COFINS = p.OpcV(1.5);
+       r.ALIQ_COFINS_QUANT = p.OpcV(1.5);
+       r.VL_COFINS = p.OpcV(1.5);
+       r.COD_CTA = p.Opc("4.1.1.01");
+     }},
+    {"C499", [](TVornVUDIRozAzezav& c, const Preenchimento&) {
+       auto& r = c.Bloco_C.RegistroC499New();
+       r.NUM_PROC = "TEXTO";
+     }},
+    {"C509", [](TVornVUDIRozAzezav& c, const Preenchimento&) {
+       auto& r = c.Bloco_C.RegistroC509New();
+       r.NUM_PROC = "TEXTO";
+     }},
+    {"C609", [](TVornVUDIRozAzezav& c, const Preenchimento&) {
+       auto& r = c.Bloco_C.RegistroC609New();
+       r.NUM_PROC = "TEXTO";
+     }},
+    {"C860", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_C.RegistroC860New();
+       r.COD_MOD = "55";
+       r.DOC_FIM = 1;
+       r.DOC_INI = 1;
+       r.DT_DOC = p.ini + 1;
+       r.NR_SAT = 1;
+     }, DesdeMaio2015},
+    {"C870", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_C.RegistroC870New();
+       r.COD_ITEM = "100";
+       r.CFOP = "5102";
+       r.VL_ITEM = 1.5;
+       r.VL_DESC = p.OpcV(1.5);
+       r.ALIQ_COFINS = p.OpcV(1.5);
+       r.ALIQ_PIS = p.OpcV(1.5);
+       r.COD_CTA = p.Opc("4.1.1.01");
+       r.VL_BC_COFINS = p.OpcV(1.5);
+       r.VL_BC_PIS = p.OpcV(1.5);
+       r.VL_COFINS = p.OpcV(1.5);
+       r.VL_PIS = p.OpcV(1.5);
+     }, DesdeMaio2015},
+    {"C880", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_C.RegistroC880New();
+       r.CFOP = "5102";
+       r.VL_ITEM = 1.5;
+       r.COD_ITEM = "100";
+       r.ALIQ_COFINS_QUANT = p.OpcV(1.5);
+       r.ALIQ_PIS_QUANT = p.OpcV(1.5);
+       r.COD_CTA = p.Opc("4.1.1.01");
+       r.QUANT_BC_COFINS = p.OpcV(1.5);
+       r.QUANT_BC_PIS = p.OpcV(1.5);
+       r.VL_COFINS = p.OpcV(1.5);
+       r.VL_PIS = p.OpcV(1.5);
+       r.VL_DESC = p.OpcV(1.5);
+     }, DesdeMaio2015},
+    {"C890", [](TVornVUDIRozAzezav& c, const Preenchimento&) {
+       auto& r = c.Bloco_C.RegistroC890New();
+       r.NUM_PROC = "TEXTO";
+     }, DesdeMaio2015},
+    {"D111", [](TVornVUDIRozAzezav& c, const Preenchimento&) {
+       auto& r = c.Bloco_D.RegistroD111New();
+       r.NUM_PROC = "TEXTO";
+     }},
+    {"D200", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_D.RegistroD200New();
+       r.COD_MOD = "57";
+       r.SER = p.Opc("1");
+       r.SUB = p.Opc("TEX");
+       r.NUM_DOC_INI = 1;
+       r.NUM_DOC_FIN = 1;
+       r.CFOP = 5102;
+       r.DT_REF = p.ini + 1;
+       r.VL_DOC = 10.0;
+       r.VL_DESC = p.completo ? Currency(10) : Currency();
+     }},
+    {"D201", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_D.RegistroD201New();
+       r.VL_ITEM = 10.0;
+       r.VL_BC_PIS = p.completo ? Currency(10) : Currency();
+       r.ALIQ_PIS = p.completo ? Currency(10) : Currency();
+       r.VL_PIS = p.completo ? Currency(10) : Currency();
+       r.COD_CTA = p.Opc("4.1.1.01");
+     }},
+    {"D205", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_D.RegistroD205New();
+       r.VL_ITEM = 10.0;
+       r.VL_BC_COFINS = p.completo ? Currency(10) : Currency();
+       r.ALIQ_COFINS = p.completo ? Currency(10) : Currency();
+       r.VL_COFINS = p.completo ? Currency(10) : Currency();
+       r.COD_CTA = p.Opc("4.1.1.01");
+     }},
+    {"D209", [](TVornVUDIRozAzezav& c, const Preenchimento&) {
+       auto& r = c.Bloco_D.RegistroD209New();
+       r.NUM_PROC = "TEXTO";
+     }},
+    {"D300", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_D.RegistroD300New();
+       r.COD_MOD = "13";
+       r.SER = p.Opc("1");
+       r.SUB = p.completo ? 1 : 0;
+       r.NUM_DOC_INI = 1;
+       r.NUM_DOC_FIN = 1;
+       r.CFOP = 5102;
+       r.DT_REF = p.ini + 1;
+       r.VL_DOC = 10.0;
+       r.VL_DESC = p.completo ? Currency(10) : Currency();
+       r.VL_BC_PIS = p.completo ? Currency(10) : Currency();
+       r.ALIQ_PIS = p.completo ? Currency(10) : Currency();
+       r.VL_PIS = p.completo ? Currency(10) : Currency();
+       r.VL_BC_COFINS = p.completo ? Currency(10) : Currency();
+       r.ALIQ_COFINS = p.completo ? Currency(10) : Currency();
+       r.VL_COFINS = p.completo ? Currency(10) : Currency();
+       r.COD_CTA = p.Opc("4.1.1.01");
+     }},
+    {"D309", [](TVornVUDIRozAzezav& c, const Preenchimento&) {
+       auto& r = c.Bloco_D.RegistroD309New();
+       r.NUM_PROC = "TEXTO";
+     }},
+    {"D350", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_D.RegistroD350New();
+       r.COD_MOD = "2E";
+       r.ECF_MOD = "TEXTO";
+       r.ECF_FAB = "TEXTO";
+       r.DT_DOC = p.ini + 1;
+       r.CRO = 1;
+       r.CRZ = 1;
+       r.NUM_COO_FIN = 1;
+       r.GT_FIN = 10.0;
+       r.VL_BRT = 10.0;
+       r.VL_BC_PIS = p.OpcV(1.5);
+       r.ALIQ_PIS = p.OpcV(1.5);
+       r.QUANT_BC_PIS = p.OpcV(1.5);
+       r.ALIQ_PIS_QUANT = p.OpcV(1.5);
+       r.VL_PIS = p.OpcV(1.5);
+       r.VL_BC_COFINS = p.OpcV(1.5);
+       r.ALIQ_COFINS = p.OpcV(1.5);
+       r.QUANT_BC_COFINS = p.OpcV(1.5);
+       r.ALIQ_COFINS_QUANT = p.OpcV(1.5);
+       r.VL_COFINS = p.OpcV(1.5);
+       r.COD_CTA = p.Opc("4.1.1.01");
+     }},
+    {"D359", [](TVornVUDIRozAzezav& c, const Preenchimento&) {
+       auto& r = c.Bloco_D.RegistroD359New();
+       r.NUM_PROC = "TEXTO";
+     }},
+    {"D500", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_D.RegistroD500New();
+       r.COD_PART = "F1";
+       r.COD_MOD = "21";
+       r.SER = p.Opc("1");
+       r.SUB = p.completo ? 1 : 0;
+       r.NUM_DOC = 1;
+       r.DT_DOC = p.ini + 1;
+       r.DT_A_P = p.completo ? p.ini + 1 : 0;
+       r.VL_DOC = 10.0;
+       r.VL_DESC = p.completo ? Currency(10) : Currency();
+       r.VL_SERV = 10.0;
+       r.VL_SERV_NT = p.completo ? Currency(10) : Currency();
+       r.VL_TERC = p.completo ? Currency(10) : Currency();
+       r.VL_DA = p.completo ? Currency(10) : Currency();
+       r.VL_BC_ICMS = p.completo ? Currency(10) : Currency();
+       r.VL_ICMS = p.completo ? Currency(10) : Currency();
+       r.COD_INF = p.Opc("1");
+       r.VL_PIS = p.completo ? Currency(10) : Currency();
+       r.VL_COFINS = p.completo ? Currency(10) : Currency();
+     }},
+    {"D501", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_D.RegistroD501New();
+       r.CST_PIS = TVornCstPis::stpisOperCredExcRecTribMercInt;
+       r.VL_ITEM = 10.0;
+       r.NAT_BC_CRED = TVornNatBcCred::bccAqBensRevenda;
+       r.VL_BC_PIS = p.completo ? Currency(10) : Currency();
+       r.ALIQ_PIS = p.completo ? Currency(10) : Currency();
+       r.VL_PIS = p.completo ? Currency(10) : Currency();
+       r.COD_CTA = p.Opc("4.1.1.01");
+     }},
+    {"D505", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_D.RegistroD505New();
+       r.CST_COFINS = TVornCstCofins::stcofinsOperCredExcRecTribMercInt;
+       r.VL_ITEM = 10.0;
+       r.NAT_BC_CRED = TVornNatBcCred::bccAqBensRevenda;
+       r.VL_BC_COFINS = p.completo ? Currency(10) : Currency();
+       r.ALIQ_COFINS = p.completo ? Currency(10) : Currency();
+       r.VL_COFINS = p.completo ? Currency(10) : Currency();
+       r.COD_CTA = p.Opc("4.1.1.01");
+     }},
+    {"D509", [](TVornVUDIRozAzezav& c, const Preenchimento&) {
+       auto& r = c.Bloco_D.RegistroD509New();
+       r.NUM_PROC = "TEXTO";
+     }},
+    {"D600", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_D.RegistroD600New();
+       r.COD_MOD = "21";
+       r.COD_MUN = 3550308;
+       r.SER = p.Opc("1");
+       r.SUB = p.completo ? 1 : 0;
+       r.QTD_CONS = 1;
+       r.DT_DOC_INI = p.ini + 1;
+       r.DT_DOC_FIN = p.ini + 1;
+       r.VL_DOC = 10.0;
+       r.VL_DESC = p.completo ? Currency(10) : Currency();
+       r.VL_SERV = 10.0;
+       r.VL_SERV_NT = p.completo ? Currency(10) : Currency();
+       r.VL_TERC = p.completo ? Currency(10) : Currency();
+       r.VL_DA = p.completo ? Currency(10) : Currency();
+       r.VL_BC_ICMS = p.completo ? Currency(10) : Currency();
+       r.VL_ICMS = p.completo ? Currency(10) : Currency();
+       r.VL_PIS = p.completo ? Currency(10) : Currency();
+       r.VL_COFINS = p.completo ? Currency(10) : Currency();
+     }},
+    {"D601", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_D.RegistroD601New();
+       r.COD_CLASS = 1;
+       r.VL_ITEM = 1.5;
+       r.VL_DESC = p.OpcV(1.5);
+       r.VL_BC_PIS = p.OpcV(1.5);
+       r.ALIQ_PIS = p.OpcV(1.5);
+       r.VL_PIS = p.OpcV(1.5);
+       r.COD_CTA = p.Opc("4.1.1.01");
+     }},
+    {"D605", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_D.RegistroD605New();
+       r.COD_CLASS = 1;
+       r.VL_ITEM = 1.5;
+       r.VL_DESC = p.OpcV(1.5);
+       r.VL_BC_COFINS = p.OpcV(1.5);
+       r.ALIQ_COFINS = p.OpcV(1.5);
+       r.VL_COFINS = p.OpcV(1.5);
+       r.COD_CTA = p.Opc("4.1.1.01");
+     }},
+    {"D609", [](TVornVUDIRozAzezav& c, const Preenchimento&) {
+       auto& r = c.Bloco_D.RegistroD609New();
+       r.NUM_PROC = "TEXTO";
+     }},
+    {"F100", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_F.RegistroF100New();
+       r.COD_PART = p.Opc("F1");
+       r.COD_ITEM = p.Opc("100");
+       r.DT_OPER = p.ini + 1;
+       r.VL_OPER = 10.0;
+       r.VL_BC_PIS = p.completo ? Currency(10) : Currency();
+       r.ALIQ_PIS = p.completo ? Currency(10) : Currency();
+       r.VL_PIS = p.completo ? Currency(10) : Currency();
+       r.VL_BC_COFINS = p.completo ? Currency(10) : Currency();
+       r.ALIQ_COFINS = p.completo ? Currency(10) : Currency();
+       r.VL_COFINS = p.completo ? Currency(10) : Currency();
+       r.NAT_BC_CRED = TVornNatBcCred::bccAqBensRevenda;
+       r.COD_CTA = p.Opc("4.1.1.01");
+       r.COD_CCUS = p.Opc("10");
+       r.DESC_DOC_OPER = p.Opc("TEXTO");
+     }},
+    {"F111", [](TVornVUDIRozAzezav& c, const Preenchimento&) {
+       auto& r = c.Bloco_F.RegistroF111New();
+       r.NUM_PROC = "TEXTO";
+     }},
+    {"F129", [](TVornVUDIRozAzezav& c, const Preenchimento&) {
+       auto& r = c.Bloco_F.RegistroF129New();
+       r.NUM_PROC = "TEXTO";
+     }},
+    {"F130", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_F.RegistroF130New();
+       r.NAT_BC_CRED = TVornNatBcCred::bccMaqCredAquisicao;
+       r.IDENT_BEM_IMOB = "01";
+       r.IND_ORIG_CRED = p.Opc("0");
+       r.IND_UTIL_BEM_IMOB = "1";
+       r.MES_OPER_AQUIS = p.Opc("1");
+       r.VL_OPER_AQUIS = 10.0;
+       r.PARC_OPER_NAO_BC_CRED = p.completo ? Currency(10) : Currency();
+       r.VL_BC_CRED = 10.0;
+       r.IND_NR_PARC = 1;
+       r.VL_BC_PIS = p.completo ? Currency(10) : Currency();
+       r.ALIQ_PIS = p.completo ? Currency(10) : Currency();
+       r.VL_PIS = p.completo ? Currency(10) : Currency();
+       r.VL_BC_COFINS = p.completo ? Currency(10) : Currency();
+       r.ALIQ_COFINS = p.completo ? Currency(10) : Currency();
+       r.VL_COFINS = p.completo ? Currency(10) : Currency();
+       r.COD_CTA = p.Opc("4.1.1.01");
+       r.COD_CCUS = p.Opc("10");
+       r.DESC_BEM_IMOB = p.Opc("TEXTO");
+     }},
+    {"F139", [](TVornVUDIRozAzezav& c, const Preenchimento&) {
+       auto& r = c.Bloco_F.RegistroF139New();
+       r.NUM_PROC = "TEXTO";
+     }},
+    {"F150", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_F.RegistroF150New();
+       r.NAT_BC_CRED = TVornNatBcCred::bccEstoqueAberturaBens;
+       r.VL_TOT_EST = 10.0;
+       r.EST_IMP = p.completo ? Currency(10) : Currency();
+       r.VL_BC_EST = 10.0;
+       r.VL_BC_MEN_EST = 10.0;
+       r.ALIQ_PIS = 10.0;
+       r.VL_CRED_PIS = 10.0;
+       r.ALIQ_COFINS = 10.0;
+       r.VL_CRED_COFINS = 10.0;
+       r.DESC_EST = p.Opc("TEXTO");
+       r.COD_CTA = p.Opc("4.1.1.01");
+     }},
+    {"F200", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_F.RegistroF200New();
+       r.IND_OPER = "01";
+       r.UNID_IMOB = "01";
+       r.IDENT_EMP = "TEXTO";
+       r.DESC_UNID_IMOB = p.Opc("TEXTO");
+       r.NUM_CONT = p.Opc("TEXTO");
+       r.CPF_CNPJ_ADQU = kCnpjFornecedor;
+       r.DT_OPER = p.ini + 1;
+       r.VL_TOT_VEND = 10.0;
+       r.VL_REC_ACUM = p.completo ? Currency(10) : Currency();
+       r.VL_TOT_REC = 10.0;
+       r.VL_BC_PIS = p.completo ? Currency(10) : Currency();
+       r.ALIQ_PIS = p.completo ? Currency(10) : Currency();
+       r.VL_PIS = p.completo ? Currency(10) : Currency();
+       r.VL_BC_COFINS = p.completo ? Currency(10) : Currency();
+       r.ALIQ_COFINS = p.completo ? Currency(10) : Currency();
+       r.VL_COFINS = p.completo ? Currency(10) : Currency();
+       r.PERC_REC_RECEB = p.completo ? Currency(10) : Currency();
+       r.IND_NAT_EMP = p.Opc("1");
+       r.INF_COMP = p.Opc("TEXTO");
+     }},
+    {"F205", [](TVornVUDIRozAzezav& c, const Preenchimento&) {
+       auto& r = c.Bloco_F.RegistroF205New();
+       r.VL_CUS_INC_ACUM_ANT = 10.0;
+       r.VL_CUS_INC_PER_ESC = 10.0;
+       r.VL_CUS_INC_ACUM = 10.0;
+       r.VL_EXC_BC_CUS_INC_ACUM = 10.0;
+       r.VL_BC_CUS_INC = 10.0;
+       r.ALIQ_PIS = 10.0;
+       r.VL_CRED_PIS_ACUM = 10.0;
+       r.VL_CRED_PIS_DESC_ANT = 10.0;
+       r.VL_CRED_PIS_DESC = 10.0;
+       r.VL_CRED_PIS_DESC_FUT = 10.0;
+       r.ALIQ_COFINS = 10.0;
+       r.VL_CRED_COFINS_ACUM = 10.0;
+       r.VL_CRED_COFINS_DESC_ANT = 10.0;
+       r.VL_CRED_COFINS_DESC = 10.0;
+       r.VL_CRED_COFINS_DESC_FUT = 10.0;
+     }},
+    {"F210", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_F.RegistroF210New();
+       r.VL_CUS_ORC = 10.0;
+       r.VL_EXC = p.completo ? Currency(10) : Currency();
+       r.VL_CUS_ORC_AJU = 10.0;
+       r.VL_BC_CRED = 10.0;
+       r.ALIQ_PIS = 10.0;
+       r.VL_CRED_PIS_UTIL = 10.0;
+       r.ALIQ_COFINS = 10.0;
+       r.VL_CRED_COFINS_UTIL = 10.0;
+     }},
+    {"F211", [](TVornVUDIRozAzezav& c, const Preenchimento&) {
+       auto& r = c.Bloco_F.RegistroF211New();
+       r.NUM_PROC = "TEXTO";
+     }},
+    {"F500", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_F.RegistroF500New();
+       r.VL_REC_CAIXA = 10.0;
+       r.VL_DESC_PIS = p.completo ? Currency(10) : Currency();
+       r.VL_BC_PIS = p.completo ? Currency(10) : Currency();
+       r.ALIQ_PIS = p.completo ? Currency(10) : Currency();
+       r.VL_PIS = p.completo ? Currency(10) : Currency();
+       r.VL_DESC_COFINS = p.completo ? Currency(10) : Currency();
+       r.VL_BC_COFINS = p.completo ? Currency(10) : Currency();
+       r.ALIQ_COFINS = p.completo ? Currency(10) : Currency();
+       r.VL_COFINS = p.completo ? Currency(10) : Currency();
+       r.COD_MOD = p.Opc("55");
+       r.CFOP = p.completo ? 5102 : 0;
+       r.COD_CTA = p.Opc("4.1.1.01");
+       r.INFO_COMPL = p.Opc("TEXTO");
+     }},
+    {"F510", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_F.RegistroF510New();
+       r.VL_REC_CAIXA = 10.0;
+       r.VL_DESC_PIS = p.completo ? Currency(10) : Currency();
+       r.QUANT_BC_PIS = p.completo ? Currency(10) : Currency();
+       r.ALIQ_PIS_QUANT = p.completo ? Currency(10) : Currency();
+       r.VL_PIS = p.completo ? Currency(10) : Currency();
+       r.VL_DESC_COFINS = p.completo ? Currency(10) : Currency();
+       r.QUANT_BC_COFINS = p.completo ? Currency(10) : Currency();
+       r.ALIQ_COFINS_QUANT = p.completo ? Currency(10) : Currency();
+       r.VL_COFINS = p.completo ? Currency(10) : Currency();
+       r.COD_MOD = p.Opc("55");
+       r.CFOP = p.completo ? 5102 : 0;
+       r.COD_CTA = p.Opc("4.1.1.01");
+       r.INFO_COMPL = p.Opc("TEXTO");
+     }},
+    {"F525", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_F.RegistroF525New();
+       r.VL_REC = 10.0;
+       r.CNPJ_CPF = p.Opc(kCnpjFornecedor);
+       r.NUM_DOC = p.Opc("1");
+       r.COD_ITEM = p.Opc("100");
+       r.VL_REC_DET = 10.0;
+       r.INFO_COMPL = p.Opc("TEXTO");
+       r.COD_CTA = p.Opc("4.1.1.01");
+     }},
+    {"F550", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_F.RegistroF550New();
+       r.VL_REC_COMP = 10.0;
+       r.VL_DESC_PIS = p.completo ? Currency(10) : Currency();
+       r.VL_BC_PIS = p.completo ? Currency(10) : Currency();
+       r.ALIQ_PIS = p.completo ? Currency(10) : Currency();
+       r.VL_PIS = p.completo ? Currency(10) : Currency();
+       r.VL_DESC_COFINS = p.completo ? Currency(10) : Currency();
+       r.VL_BC_COFINS = p.completo ? Currency(10) : Currency();
+       r.ALIQ_COFINS = p.completo ? Currency(10) : Currency();
+       r.VL_COFINS = p.completo ? Currency(10) : Currency();
+       r.COD_MOD = p.Opc("55");
+       r.CFOP = p.completo ? 5102 : 0;
+       r.COD_CTA = p.Opc("4.1.1.01");
+       r.INFO_COMPL = p.Opc("TEXTO");
+     }},
+    {"F559", [](TVornVUDIRozAzezav& c, const Preenchimento&) {
+       auto& r = c.Bloco_F.RegistroF559New();
+       r.NUM_PROC = "TEXTO";
+     }},
+    {"F560", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_F.RegistroF560New();
+       r.VL_REC_COMP = 10.0;
+       r.VL_DESC_PIS = p.completo ? Currency(10) : Currency();
+       r.QUANT_BC_PIS = p.completo ? Currency(10) : Currency();
+       r.ALIQ_PIS_QUANT = p.completo ? Currency(10) : Currency();
+       r.VL_PIS = p.completo ? Currency(10) : Currency();
+       r.VL_DESC_COFINS = p.completo ? Currency(10) : Currency();
+       r.QUANT_BC_COFINS = p.completo ? Currency(10) : Currency();
+       r.ALIQ_COFINS_QUANT = p.completo ? Currency(10) : Currency();
+       r.VL_COFINS = p.completo ? Currency(10) : Currency();
+       r.COD_MOD = p.Opc("55");
+       r.CFOP = p.completo ? 5102 : 0;
+       r.COD_CTA = p.Opc("4.1.1.01");
+       r.INFO_COMPL = p.Opc("TEXTO");
+     }},
+    {"F600", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_F.RegistroF600New();
+       r.DT_RET = p.ini + 1;
+       r.VL_BC_RET = 10.0;
+       r.VL_RET = 10.0;
+       r.COD_REC = p.Opc("TEXT");
+       r.CNPJ = kCnpj;
+       r.VL_RET_PIS = 10.0;
+       r.VL_RET_COFINS = 10.0;
+       r.IND_DEC = "0";
+     }},
+    {"F700", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_F.RegistroF700New();
+       r.VL_DED_PIS = 10.0;
+       r.VL_DED_COFINS = 10.0;
+       r.VL_BC_OPER = p.completo ? Currency(10) : Currency();
+       r.CNPJ = p.Opc(kCnpj);
+       r.INF_COMP = p.Opc("TEXTO");
+     }},
+    {"F800", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_F.RegistroF800New();
+       r.IND_NAT_EVEN = "01";
+       r.DT_EVEN = p.ini + 1;
+       r.CNPJ_SUCED = kCnpjFornecedor;
+       r.PA_CONT_CRED = "111111";
+       r.VL_CRED_PIS = 10.0;
+       r.VL_CRED_COFINS = 10.0;
+       r.PER_CRED_CIS = p.completo ? Currency(10) : Currency();
+     }},
+    {"I001", [](TVornVUDIRozAzezav& c, const Preenchimento&) { c.Bloco_I.RegistroI001New().IND_MOV = TVornIndMov::imComDados; }, Desde2014},
+    {"I010", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_I.RegistroI010New();
+       r.CNPJ = kCnpj;
+       r.IND_ATIV = 1;
+       r.INFO_COMPL = p.Opc("TEXTO");
+     }, Desde2014},
+    {"I100", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_I.RegistroI100New();
+       r.VL_REC = 1;
+       r.VL_TOT_DED_GER = 1;
+       r.VL_TOT_DED_ESP = 1;
+       r.ALIQ_COFINS = 1;
+       r.VL_BC_PIS = 1;
+       r.ALIQ_PIS = 1;
+       r.VL_PIS = 1;
+       r.VL_BC_COFINS = 1;
+       r.VL_COFINS = 1;
+       r.INFO_COMPL = p.Opc("TEXTO");
+     }, Desde2014},
+    {"I199", [](TVornVUDIRozAzezav& c, const Preenchimento&) {
+       auto& r = c.Bloco_I.RegistroI199New();
+       r.NUM_PROC = "TEXTO";
+     }, Desde2014},
+    {"I200", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_I.RegistroI200New();
+       r.NUM_CAMPO = "AA";
+       r.COD_DET = "AAAAA";
+       r.DET_VALOR = 1;
+       r.COD_CTA = p.Opc("4.1.1.01");
+       r.INFO_COMPL = p.Opc("TEXTO");
+     }, Desde2014},
+    {"I299", [](TVornVUDIRozAzezav& c, const Preenchimento&) {
+       auto& r = c.Bloco_I.RegistroI299New();
+       r.NUM_PROC = "TEXTO";
+     }, Desde2014},
+    {"I300", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_I.RegistroI300New();
+       r.COD_COMP = "TEXTO";
+       r.DET_VALOR = 1;
+       r.COD_CTA = p.Opc("4.1.1.01");
+       r.INFO_COMPL = p.Opc("TEXTO");
+     }, Desde2014},
+    {"I399", [](TVornVUDIRozAzezav& c, const Preenchimento&) {
+       auto& r = c.Bloco_I.RegistroI399New();
+       r.NUM_PROC = "TEXTO";
+     }, Desde2014},
+    {"M110", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_M.RegistroM110New();
+       r.VL_AJ = 10.0;
+       r.NUM_DOC = p.Opc("1");
+       r.DESCR_AJ = p.Opc("TEXTO");
+       r.DT_REF = p.completo ? p.ini + 1 : 0;
+     }},
+    {"M115", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_M.RegistroM115New();
+       r.DET_VALOR_AJ = 10.0;
+       r.DET_BC_CRED = p.completo ? Currency(10) : Currency();
+       r.DET_ALIQ = p.completo ? Currency(10) : Currency();
+       r.DT_OPER_AJ = p.ini + 1;
+       r.DESC_AJ = p.Opc("TEXTO");
+       r.COD_CTA = p.Opc("4.1.1.01");
+       r.INFO_COMPL = p.Opc("TEXTO");
+     }},
+    {"M211", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_M.RegistroM211New();
+       r.VL_BC_CONT_ANT_EXC_COOP = 10.0;
+       r.VL_EXC_COOP_GER = p.completo ? Currency(10) : Currency();
+       r.VL_EXC_ESP_COOP = p.completo ? Currency(10) : Currency();
+       r.VL_BC_CONT = 10.0;
+     }, [](const Preenchimento& p) { return p.completo; }},
+    {"M215", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_M.RegistroM215New();
+       r.VL_AJ_BC = 10.0;
+       r.NUM_DOC = p.Opc("1");
+       r.DESCR_AJ_BC = p.Opc("TEXTO");
+       r.DT_REF = p.completo ? p.ini + 1 : 0;
+       r.COD_CTA = p.Opc("4.1.1.01");
+       r.CNPJ = kCnpj;
+       r.INFO_COMPL = p.Opc("TEXTO");
+     }},
+    {"M220", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_M.RegistroM220New();
+       r.VL_AJ = 10.0;
+       r.NUM_DOC = p.Opc("1");
+       r.DESCR_AJ = p.Opc("TEXTO");
+       r.DT_REF = p.completo ? p.ini + 1 : 0;
+     }},
+    {"M225", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_M.RegistroM225New();
+       r.DET_VALOR_AJ = 10.0;
+       r.DET_BC_CRED = p.completo ? Currency(10) : Currency();
+       r.DET_ALIQ = p.completo ? Currency(10) : Currency();
+       r.DT_OPER_AJ = p.ini + 1;
+       r.DESC_AJ = p.Opc("TEXTO");
+       r.COD_CTA = p.Opc("4.1.1.01");
+       r.INFO_COMPL = p.Opc("TEXTO");
+     }},
+    {"M230", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_M.RegistroM230New();
+       r.CNPJ = kCnpj;
+       r.VL_VEND = 10.0;
+       r.VL_NAO_RECEB = 10.0;
+       r.VL_CONT_DIF = 10.0;
+       r.VL_CRED_DIF = p.completo ? Currency(10) : Currency();
+       r.COD_CRED = p.Opc("AAA");
+     }},
+    {"M300", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_M.RegistroM300New();
+       r.VL_CONT_APUR_DIFER = 10.0;
+       r.VL_CRED_DESC_DIFER = p.completo ? Currency(10) : Currency();
+       r.VL_CONT_DIFER_ANT = 10.0;
+       r.PER_APUR = "111111";
+       r.DT_RECEB = p.completo ? p.ini + 1 : 0;
+     }},
+    {"M350", [](TVornVUDIRozAzezav& c, const Preenchimento&) {
+       auto& r = c.Bloco_M.RegistroM350New();
+       r.VL_TOT_FOL = 10.0;
+       r.VL_EXC_BC = 10.0;
+       r.VL_TOT_BC = 10.0;
+       r.ALIQ_PIS_FOL = 10.0;
+       r.VL_TOT_CONT_FOL = 10.0;
+     }},
+    {"M500", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_M.RegistroM500New();
+       r.COD_CRED = "AAA";
+       r.VL_BC_COFINS = p.OpcV(1.5);
+       r.ALIQ_COFINS = p.OpcV(1.5);
+       r.QUANT_BC_COFINS = p.OpcV(1.5);
+       r.ALIQ_COFINS_QUANT = p.OpcV(1.5);
+       r.VL_CRED = 10.0;
+       r.VL_AJUS_ACRES = 10.0;
+       r.VL_AJUS_REDUC = 10.0;
+       r.VL_CRED_DIFER = 10.0;
+       r.VL_CRED_DISP = 10.0;
+       r.VL_CRED_DESC = p.OpcV(1.5);
+       r.SLD_CRED = 10.0;
+     }},
+    {"M505", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_M.RegistroM505New();
+       r.NAT_BC_CRED = TVornNatBcCred::bccAqBensRevenda;
+       r.CST_COFINS = TVornCstCofins::stcofinsOperCredExcRecTribMercInt;
+       r.VL_BC_COFINS_TOT = p.OpcV(1.5);
+       r.VL_BC_COFINS_CUM = p.OpcV(1.5);
+       r.VL_BC_COFINS_NC = p.OpcV(1.5);
+       r.VL_BC_COFINS = p.OpcV(1.5);
+       r.QUANT_BC_COFINS_TOT = p.OpcV(1.5);
+       r.QUANT_BC_COFINS = p.OpcV(1.5);
+       r.DESC_CRED = p.Opc("TEXTO");
+     }},
+    {"M510", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_M.RegistroM510New();
+       r.VL_AJ = 10.0;
+       r.NUM_DOC = p.Opc("1");
+       r.DESCR_AJ = p.Opc("TEXTO");
+       r.DT_REF = p.completo ? p.ini + 1 : 0;
+     }},
+    {"M515", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_M.RegistroM515New();
+       r.DET_VALOR_AJ = 10.0;
+       r.DET_BC_CRED = p.completo ? Currency(10) : Currency();
+       r.DET_ALIQ = p.completo ? Currency(10) : Currency();
+       r.DT_OPER_AJ = p.ini + 1;
+       r.DESC_AJ = p.Opc("TEXTO");
+       r.COD_CTA = p.Opc("4.1.1.01");
+       r.INFO_COMPL = p.Opc("TEXTO");
+     }},
+    {"M611", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_M.RegistroM611New();
+       r.VL_BC_CONT_ANT_EXC_COOP = 10.0;
+       r.VL_EXC_COOP_GER = p.completo ? Currency(10) : Currency();
+       r.VL_EXC_ESP_COOP = p.completo ? Currency(10) : Currency();
+       r.VL_BC_CONT = 10.0;
+     }, [](const Preenchimento& p) { return p.completo; }},
+    {"M615", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_M.RegistroM615New();
+       r.VL_AJ_BC = 10.0;
+       r.NUM_DOC = p.Opc("1");
+       r.DESCR_AJ_BC = p.Opc("TEXTO");
+       r.DT_REF = p.completo ? p.ini + 1 : 0;
+       r.COD_CTA = p.Opc("4.1.1.01");
+       r.CNPJ = kCnpj;
+       r.INFO_COMPL = p.Opc("TEXTO");
+     }},
+    {"M620", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_M.RegistroM620New();
+       r.VL_AJ = 10.0;
+       r.NUM_DOC = p.Opc("1");
+       r.DESCR_AJ = p.Opc("TEXTO");
+       r.DT_REF = p.completo ? p.ini + 1 : 0;
+     }},
+    {"M625", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_M.RegistroM625New();
+       r.DET_VALOR_AJ = 10.0;
+       r.DET_BC_CRED = p.completo ? Currency(10) : Currency();
+       r.DET_ALIQ = p.completo ? Currency(10) : Currency();
+       r.DT_OPER_AJ = p.ini + 1;
+       r.DESC_AJ = p.Opc("TEXTO");
+       r.COD_CTA = p.Opc("4.1.1.01");
+       r.INFO_COMPL = p.Opc("TEXTO");
+     }},
+    {"M630", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_M.RegistroM630New();
+       r.CNPJ = kCnpj;
+       r.VL_VEND = 10.0;
+       r.VL_NAO_RECEB = 10.0;
+       r.VL_CONT_DIF = 10.0;
+       r.VL_CRED_DIF = p.completo ? Currency(10) : Currency();
+       r.COD_CRED = p.Opc("AAA");
+     }},
+    {"M700", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_M.RegistroM700New();
+       r.VL_CONT_APUR_DIFER = 10.0;
+       r.VL_CRED_DESC_DIFER = p.completo ? Currency(10) : Currency();
+       r.VL_CONT_DIFER_ANT = 10.0;
+       r.PER_APUR = "111111";
+       r.DT_RECEB = p.completo ? p.ini + 1 : 0;
+     }},
+    {"P001", [](TVornVUDIRozAzezav& c, const Preenchimento&) { c.Bloco_P.RegistroP001New().IND_MOV = TVornIndMov::imComDados; }},
+    {"P010", [](TVornVUDIRozAzezav& c, const Preenchimento&) {
+       auto& r = c.Bloco_P.RegistroP010New();
+       r.REG = "TEXTO";
+       r.CNPJ = kCnpj;
+     }},
+    {"P100", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_P.RegistroP100New();
+       r.REG = "TEXTO";
+       r.DT_INI = p.ini + 1;
+       r.DT_FIM = p.ini + 1;
+       r.VL_REC_TOT_EST = 10.0;
+       r.COD_ATIV_ECON = "TEXTO";
+       r.VL_REC_ATIV_ESTAB = 10.0;
+       r.VL_EXC = p.completo ? Currency(10) : Currency();
+       r.VL_BC_CONT = 10.0;
+       r.ALIQ_CONT = 10.0;
+       r.VL_CONT_APU = 10.0;
+       r.COD_CTA = p.Opc("4.1.1.01");
+       r.INFO_COMPL = p.Opc("TEXTO");
+     }},
+    {"P110", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_P.RegistroP110New();
+       r.REG = "TEXTO";
+       r.NUM_CAMPO = "AA";
+       r.COD_DET = p.Opc("TEXTO");
+       r.DET_VALOR = 10.0;
+       r.INF_COMPL = p.Opc("TEXTO");
+     }},
+    {"P199", [](TVornVUDIRozAzezav& c, const Preenchimento&) {
+       auto& r = c.Bloco_P.RegistroP199New();
+       r.REG = "TEXTO";
+       r.NUM_PROC = "TEXTO";
+       r.IND_PROC = "1";
+     }},
+    {"P200", [](TVornVUDIRozAzezav& c, const Preenchimento&) {
+       auto& r = c.Bloco_P.RegistroP200New();
+       r.REG = "TEXTO";
+       r.PER_REF = "111111";
+       r.VL_TOT_CONT_APU = 10.0;
+       r.VL_TOT_AJ_REDUC = 10.0;
+       r.VL_TOT_AJ_ACRES = 10.0;
+       r.VL_TOT_CONT_DEV = 10.0;
+       r.COD_REC = "AAAAAA";
+     }},
+    {"P210", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_P.RegistroP210New();
+       r.REG = "TEXTO";
+       r.IND_AJ = "0";
+       r.VL_AJ = 10.0;
+       r.COD_AJ = "AA";
+       r.NUM_DOC = p.Opc("1");
+       r.DESCR_AJ = p.Opc("TEXTO");
+       r.DT_REF = p.completo ? p.ini + 1 : 0;
+     }},
+    {"1010", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_1.Registro1010New();
+       r.NUM_PROC = "TEXTO";
+       r.ID_SEC_JUD = "TEXTO";
+       r.ID_VARA = "TE";
+       r.IND_NAT_ACAO = 1;
+       r.DESC_DEC_JUD = p.Opc("TEXTO");
+       r.DT_SENT_JUD = p.completo ? p.ini + 1 : 0;
+     }},
+    {"1011", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_1.Registro1011New();
+       r.REG_REF = "AAAA";
+       r.CHAVE_DOC = p.Opc("TEXTO");
+       r.COD_PART = p.Opc("F1");
+       r.COD_ITEM = p.Opc("100");
+       r.DT_OPER = p.ini + 1;
+       r.VL_OPER = 10.0;
+       r.CST_PIS = 1;
+       r.VL_BC_PIS = p.OpcV(1.5);
+       r.ALIQ_PIS = p.OpcV(1.5);
+       r.VL_PIS = p.OpcV(1.5);
+       r.CST_COFINS = 1;
+       r.VL_BC_COFINS = p.OpcV(1.5);
+       r.ALIQ_COFINS = p.OpcV(1.5);
+       r.VL_COFINS = p.OpcV(1.5);
+       r.CST_PIS_SUSP = 1;
+       r.VL_BC_PIS_SUSP = p.OpcV(1.5);
+       r.ALIQ_PIS_SUSP = p.OpcV(1.5);
+       r.VL_PIS_SUSP = p.OpcV(1.5);
+       r.CST_COFINS_SUSP = 1;
+       r.VL_BC_COFINS_SUSP = p.OpcV(1.5);
+       r.ALIQ_COFINS_SUSP = p.OpcV(1.5);
+       r.VL_COFINS_SUSP = p.OpcV(1.5);
+       r.COD_CTA = p.Opc("4.1.1.01");
+       r.COD_CCUS = p.Opc("10");
+       r.DESC_DOC_OPER = p.Opc("TEXTO");
+     }},
+    {"1020", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_1.Registro1020New();
+       r.NUM_PROC = "TEXTO";
+       r.IND_NAT_ACAO = 1;
+       r.DT_DEC_ADM = p.ini + 1;
+     }},
+    {"1050", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_1.Registro1050New();
+       r.VL_AJ_CST01 = 10.0;
+       r.VL_AJ_CST06 = 10.0;
+       r.VL_AJ_CST07 = 10.0;
+       r.CNPJ = kCnpj;
+       r.VL_AJ_CST04 = 10.0;
+       r.VL_AJ_CST05 = 10.0;
+       r.NUM_REC = p.Opc("TEXTO");
+       r.DT_REF = p.ini + 1;
+       r.VL_AJ_TOT = 10.0;
+       r.VL_AJ_CST99 = 10.0;
+       r.INFO_COMPL = p.Opc("TEXTO");
+       r.VL_AJ_CST08 = 10.0;
+       r.VL_AJ_CST09 = 10.0;
+       r.VL_AJ_CST49 = 10.0;
+       r.VL_AJ_CST02 = 10.0;
+       r.VL_AJ_CST03 = 10.0;
+     }},
+    {"1100", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_1.Registro1100New();
+       r.PER_APU_CRED = 1;
+       r.ORIG_CRED = 1;
+       r.CNPJ_SUC = p.Opc(kCnpjFornecedor);
+       r.COD_CRED = 1;
+       r.VL_CRED_APU = 10.0;
+       r.VL_CRED_EXT_APU = p.completo ? Currency(10) : Currency();
+       r.VL_TOT_CRED_APU = 10.0;
+       r.VL_CRED_DESC_PA_ANT = 10.0;
+       r.VL_CRED_PER_PA_ANT = p.completo ? Currency(10) : Currency();
+       r.VL_CRED_DCOMP_PA_ANT = p.completo ? Currency(10) : Currency();
+       r.SD_CRED_DISP_EFD = 10.0;
+       r.VL_CRED_DESC_EFD = p.completo ? Currency(10) : Currency();
+       r.VL_CRED_PER_EFD = p.completo ? Currency(10) : Currency();
+       r.VL_CRED_DCOMP_EFD = p.completo ? Currency(10) : Currency();
+       r.VL_CRED_TRANS = p.completo ? Currency(10) : Currency();
+       r.VL_CRED_OUT = p.completo ? Currency(10) : Currency();
+       r.SLD_CRED_FIM = p.completo ? Currency(10) : Currency();
+     }},
+    {"1101", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_1.Registro1101New();
+       r.COD_PART = p.Opc("F1");
+       r.COD_ITEM = p.Opc("100");
+       r.COD_MOD = p.Opc("55");
+       r.SER = p.Opc("1");
+       r.SUB_SER = p.Opc("1");
+       r.NUM_DOC = p.completo ? 1 : 0;
+       r.DT_OPER = p.ini + 1;
+       r.CHV_NFE = p.Opc(Chave("55", 1, 1));
+       r.VL_OPER = 10.0;
+       r.CFOP = p.completo ? 5102 : 0;
+       r.NAT_BC_CRED = "01";
+       r.IND_ORIG_CRED = 1;
+       r.CST_PIS = 53;
+       r.VL_BC_PIS = p.completo ? Currency(10) : Currency();
+       r.ALIQ_PIS = p.completo ? Currency(10) : Currency();
+       r.VL_PIS = 10.0;
+       r.COD_CTA = p.Opc("4.1.1.01");
+       r.COD_CCUS = p.Opc("10");
+       r.DESC_COMPL = p.Opc("TEXTO");
+       r.PER_ESCRIT = p.completo ? 1 : 0;
+       r.CNPJ = kCnpj;
+     }},
+    {"1102", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_1.Registro1102New();
+       r.VL_CRED_PIS_TRIB_MI = p.OpcV(1.5);
+       r.VL_CRED_PIS_NT_MI = p.OpcV(1.5);
+       r.VL_CRED_PIS_EXP = p.OpcV(1.5);
+     }},
+    {"1200", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_1.Registro1200New();
+       r.PER_APUR_ANT = 1;
+       r.NAT_CONT_REC = "AA";
+       r.VL_CONT_APUR = 10.0;
+       r.VL_CRED_PIS_DESC = 10.0;
+       r.VL_CONT_DEV = 10.0;
+       r.VL_OUT_DED = 10.0;
+       r.VL_CONT_EXT = 10.0;
+       r.VL_MUL = p.completo ? Currency(10) : Currency();
+       r.VL_JUR = p.completo ? Currency(10) : Currency();
+       r.DT_RECOL = p.completo ? p.ini + 1 : 0;
+     }},
+    {"1210", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_1.Registro1210New();
+       r.CNPJ = kCnpj;
+       r.COD_PART = p.Opc("F1");
+       r.DT_OPER = p.ini + 1;
+       r.VL_OPER = 10.0;
+       r.VL_BC_PIS = 10.0;
+       r.ALIQ_PIS = 10.0;
+       r.VL_PIS = 10.0;
+       r.COD_CTA = p.Opc("4.1.1.01");
+       r.DESC_COMPL = p.Opc("TEXTO");
+     }},
+    {"1220", [](TVornVUDIRozAzezav& c, const Preenchimento&) {
+       auto& r = c.Bloco_1.Registro1220New();
+       r.PER_APU_CRED = 1;
+       r.ORIG_CRED = 1;
+       r.COD_CRED = 1;
+       r.VL_CRED = 10.0;
+     }},
+    {"1300", [](TVornVUDIRozAzezav& c, const Preenchimento&) {
+       auto& r = c.Bloco_1.Registro1300New();
+       r.IND_NAT_RET = 1;
+       r.PR_REC_RET = 1;
+       r.VL_RET_APU = 10.0;
+       r.VL_RET_DED = 10.0;
+       r.VL_RET_PER = 10.0;
+       r.VL_RET_DCOMP = 10.0;
+       r.SLD_RET = 10.0;
+     }},
+    {"1500", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_1.Registro1500New();
+       r.PER_APU_CRED = 1;
+       r.ORIG_CRED = 1;
+       r.CNPJ_SUC = p.Opc(kCnpjFornecedor);
+       r.COD_CRED = 1;
+       r.VL_CRED_APU = 10.0;
+       r.VL_CRED_EXT_APU = p.completo ? Currency(10) : Currency();
+       r.VL_TOT_CRED_APU = 10.0;
+       r.VL_CRED_DESC_PA_ANT = 10.0;
+       r.VL_CRED_PER_PA_ANT = p.completo ? Currency(10) : Currency();
+       r.VL_CRED_DCOMP_PA_ANT = p.completo ? Currency(10) : Currency();
+       r.SD_CRED_DISP_EFD = 10.0;
+       r.VL_CRED_DESC_EFD = p.completo ? Currency(10) : Currency();
+       r.VL_CRED_PER_EFD = p.completo ? Currency(10) : Currency();
+       r.VL_CRED_DCOMP_EFD = p.completo ? Currency(10) : Currency();
+       r.VL_CRED_TRANS = p.completo ? Currency(10) : Currency();
+       r.VL_CRED_OUT = p.completo ? Currency(10) : Currency();
+       r.SLD_CRED_FIM = p.completo ? Currency(10) : Currency();
+     }},
+    {"1501", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_1.Registro1501New();
+       r.COD_PART = p.Opc("F1");
+       r.COD_ITEM = p.Opc("100");
+       r.COD_MOD = p.Opc("55");
+       r.SER = p.Opc("1");
+       r.SUB_SER = p.Opc("1");
+       r.NUM_DOC = p.completo ? 1 : 0;
+       r.DT_OPER = p.ini + 1;
+       r.CHV_NFE = p.Opc(Chave("55", 1, 1));
+       r.VL_OPER = 10.0;
+       r.CFOP = p.completo ? 5102 : 0;
+       r.NAT_BC_CRED = "01";
+       r.IND_ORIG_CRED = 1;
+       r.CST_COFINS = 53;
+       r.VL_BC_COFINS = p.completo ? Currency(10) : Currency();
+       r.ALIQ_COFINS = p.completo ? Currency(10) : Currency();
+       r.VL_COFINS = 10.0;
+       r.COD_CTA = p.Opc("4.1.1.01");
+       r.COD_CCUS = p.Opc("10");
+       r.DESC_COMPL = p.Opc("TEXTO");
+       r.PER_ESCRIT = p.completo ? 1 : 0;
+       r.CNPJ = kCnpj;
+     }},
+    {"1502", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_1.Registro1502New();
+       r.VL_CRED_COFINS_TRIB_MI = p.OpcV(1.5);
+       r.VL_CRED_COFINS_NT_MI = p.OpcV(1.5);
+       r.VL_CRED_COFINS_EXP = p.OpcV(1.5);
+     }},
+    {"1600", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_1.Registro1600New();
+       r.PER_APUR_ANT = 1;
+       r.NAT_CONT_REC = "AA";
+       r.VL_CONT_APUR = 10.0;
+       r.VL_CRED_COFINS_DESC = 10.0;
+       r.VL_CONT_DEV = 10.0;
+       r.VL_OUT_DED = 10.0;
+       r.VL_CONT_EXT = 10.0;
+       r.VL_MUL = p.completo ? Currency(10) : Currency();
+       r.VL_JUR = p.completo ? Currency(10) : Currency();
+       r.DT_RECOL = p.completo ? p.ini + 1 : 0;
+     }},
+    {"1610", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_1.Registro1610New();
+       r.CNPJ = kCnpj;
+       r.COD_PART = p.Opc("F1");
+       r.DT_OPER = p.ini + 1;
+       r.VL_OPER = 10.0;
+       r.VL_BC_COFINS = 10.0;
+       r.ALIQ_COFINS = 10.0;
+       r.VL_COFINS = 10.0;
+       r.COD_CTA = p.Opc("4.1.1.01");
+       r.DESC_COMPL = p.Opc("TEXTO");
+     }},
+    {"1620", [](TVornVUDIRozAzezav& c, const Preenchimento&) {
+       auto& r = c.Bloco_1.Registro1620New();
+       r.PER_APU_CRED = 1;
+       r.ORIG_CRED = 1;
+       r.COD_CRED = 1;
+       r.VL_CRED = 10.0;
+     }},
+    {"1700", [](TVornVUDIRozAzezav& c, const Preenchimento&) {
+       auto& r = c.Bloco_1.Registro1700New();
+       r.IND_NAT_RET = 1;
+       r.PR_REC_RET = 1;
+       r.VL_RET_APU = 10.0;
+       r.VL_RET_DED = 10.0;
+       r.VL_RET_PER = 10.0;
+       r.VL_RET_DCOMP = 10.0;
+       r.SLD_RET = 10.0;
+     }},
+    {"1800", [](TVornVUDIRozAzezav& c, const Preenchimento& p) {
+       auto& r = c.Bloco_1.Registro1800New();
+       r.INC_IMOB = "TEXTO";
+       r.REC_RECEB_RET = 10.0;
+       r.REC_FIN_RET = p.completo ? Currency(10) : Currency();
+       r.BC_RET = 10.0;
+       r.ALIQ_RET = 10.0;
+       r.VL_REC_UNI = 10.0;
+       r.DT_REC_UNI = p.ini + 1;
+       r.COD_REC = p.Opc("TEXT");
+     }},
+    {"1809", [](TVornVUDIRozAzezav& c, const Preenchimento&) {
+       auto& r = c.Bloco_1.Registro1809New();
+       r.NUM_PROC = "TEXTO";
+     }},
+};
+
 // The file of one version and period, with or without the optional fields.
 std::string Escreve(const TempDir& dir, const Preenchimento& p) {
   TVornVUDIRozAzezav c;
@@ -526,6 +1797,7 @@ std::string Escreve(const TempDir& dir, const Preenchimento& p) {
   BlocoF(c, p);
   BlocoM(c, p);
   Bloco1(c, p);
+  for (const Registro& r : kDemais) r.preenche(c, p);
   c.SaveFileTXT();
   EXPECT_TRUE(avisos.empty()) << avisos.front();
   return arquivo;
@@ -569,10 +1841,14 @@ TEST(LayoutWriters, EveryVersionAndPeriodRuleReadsBackClean) {
         const TDateTime ini = EncodeDate(per.ano, per.mes, 1);
         SCOPED_TRACE(std::string("COD_VER ") + std::string(Code(versao)) + ", " + ShortDate(ini) +
                      (completo ? ", every field" : ", optional fields empty"));
-        const std::string arquivo = Escreve(dir, {versao, ini, EndOfTheMonth(ini), completo});
+        const Preenchimento p{versao, ini, EndOfTheMonth(ini), completo};
+        const std::string arquivo = Escreve(dir, p);
         std::set<std::string> escritos;
         for (const std::string& l : FileLines(arquivo)) escritos.insert(l.substr(1, 4));
         for (const char* reg : kPreenchidos) EXPECT_TRUE(escritos.count(reg)) << reg << " not written";
+        for (const Registro& reg : kDemais)
+          if (!reg.escrito || reg.escrito(p))
+            EXPECT_TRUE(escritos.count(reg.codigo)) << reg.codigo << " not written";
         const TResultadoValidacao r = ValidaArquivoEfd(arquivo);
         for (const TAchado& a : r.Achados)
           if (DeEstruturaOuCampo(a) && !Conhecidos().count({a.Reg, a.Campo}))
