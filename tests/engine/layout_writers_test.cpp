@@ -522,7 +522,8 @@ void Bloco1(TVornVUDIRozAzezav& c, const Preenchimento& p) {
 
 // The other registers the writers know, one filler each, in file order (a child's filler follows
 // its parent's, and New attaches to the last parent). `escrito` says when the register belongs in
-// the file (without it, always); outside that it must be absent.
+// the file (without it, always); outside that it must be absent. C800-C830 and F509/F519/F569 are
+// kept by the writers but never written, so they have no filler.
 struct Registro {
   const char* codigo;
   void (*preenche)(TVornVUDIRozAzezav&, const Preenchimento&);
