@@ -237,15 +237,21 @@ void TVornTXTClass::WriteBuffer() {
     else AppendWindows1252(bytes, l);
     bytes += "\r\n";
   }
+  // The reason is read right at the call that failed: a later call overwrites errno (a full
+  // disk otherwise shows up as an unrelated error of the close).
+  errno = 0;
   std::FILE* f = std::fopen(nomeArquivo_.c_str(), "ab");
   if (!f)
     throw EVornTXTClassErro("Não foi possível abrir o arquivo \"" + nomeArquivo_ + "\" para gravação: " +
                             std::strerror(errno));
-  size_t written = std::fwrite(bytes.data(), 1, bytes.size(), f);
-  int err = errno;
-  bool closed = std::fclose(f) == 0;
-  if (written != bytes.size() || !closed)
-    throw EVornTXTClassErro("Falha ao gravar o arquivo \"" + nomeArquivo_ + "\": " + std::strerror(err));
+  std::setvbuf(f, nullptr, _IONBF, 0);  // our buffer is already one block: write it as such
+  int erro = 0;
+  errno = 0;
+  if (std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size()) erro = errno ? errno : EIO;
+  errno = 0;
+  if (std::fclose(f) != 0 && erro == 0) erro = errno ? errno : EIO;
+  if (erro != 0)
+    throw EVornTXTClassErro("Falha ao gravar o arquivo \"" + nomeArquivo_ + "\": " + std::strerror(erro));
   if (linhasBuffer_ > 0) EsvaziaConteudo();
 }
 

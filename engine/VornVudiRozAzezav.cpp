@@ -128,8 +128,10 @@ void TVornVUDIRozAzezav::IniciaGeracao() {
   if (TrimControl(arquivo_).empty() || TrimControl(path_).empty())
     throw std::runtime_error("Caminho ou nome do arquivo não informado!");
 
-  txt_.SetNomeArquivo(path_ + arquivo_);
-  txt_.Reset();
+  // The previous file stays until the new one is complete.
+  saida_.Abre(path_ + arquivo_);
+  txt_.SetNomeArquivo(saida_.Temporario());
+  txt_.Conteudo.clear();
   ForEachBloco([&](TVornSPED& b) {
     b.SetNomeArquivo(txt_.NomeArquivo());
     b.SetLinhasBuffer(txt_.LinhasBuffer());
@@ -265,6 +267,7 @@ void TVornVUDIRozAzezav::WriteBloco_9() {
   Bloco_9.Registro9999().QTD_LIN += total;
   Bloco_9.WriteRegistro9999();
   Bloco_9.Flush();
+  saida_.Conclui();
   Bloco_9.Gravado = true;
 }
 
@@ -272,6 +275,7 @@ void TVornVUDIRozAzezav::SaveFileTXT() {
   struct Finaliza {
     TVornVUDIRozAzezav& c;
     ~Finaliza() {
+      c.saida_.Descarta();
       c.LimpaRegistros();
       c.txt_.Conteudo.clear();
       c.inicializado_ = false;
@@ -288,6 +292,13 @@ void TVornVUDIRozAzezav::SaveFileTXT() {
   if (Bloco_P.ComDados()) WriteBloco_P();
   if (Bloco_1.ComDados()) WriteBloco_1();
   WriteBloco_9();
+}
+
+void TVornVUDIRozAzezav::DescartaGeracao() {
+  saida_.Descarta();
+  LimpaRegistros();
+  txt_.Conteudo.clear();
+  inicializado_ = false;
 }
 
 void TVornVUDIRozAzezav::LimpaRegistros() {

@@ -14,6 +14,7 @@
 #include "VornEPCBloco_I_Class.h"
 #include "VornEPCBloco_M_Class.h"
 #include "VornEPCBloco_P_Class.h"
+#include "ArquivoSaida.h"
 #include "VornTXTClass.h"
 
 // Plain named component, the base of the file component.
@@ -52,6 +53,8 @@ public:
   void SetArquivo(const std::string& value);
   const std::vector<std::string>& Conteudo() const { return txt_.Conteudo; }
   bool Inicializado() const { return inicializado_; }
+  // The file the lines go to now: the temporary file until block 9 is written, then the target.
+  std::string ArquivoEmGravacao() const { return saida_.Aberto() ? saida_.Temporario() : path_ + arquivo_; }
 
   // The four before-write events of block C: reading and writing pass straight through to
   // the events stored in the block C writer; this sub-object stores nothing itself.
@@ -100,6 +103,9 @@ public:
   void WriteBloco_9();
   void SaveFileTXT();
   void LimpaRegistros();
+  // Ends a generation that will not be completed: its temporary file is removed, the previous
+  // file stays, and the component is idle again with empty trees.
+  void DescartaGeracao();
 
 private:
   template <typename F> void ForEachBloco(F f);
@@ -110,6 +116,7 @@ private:
   void SetSemDados();
 
   TVornTXTClass txt_;
+  TArquivoSaida saida_;
   std::string arquivo_;
   bool inicializado_ = false;
   TErrorEvent onError_;

@@ -47,7 +47,12 @@ struct TDef {
 };
 
 [[noreturn]] void Invalido(const std::string& opcao, const std::string& valor, const std::string& esperado) {
-  throw EOpcaoInvalida("valor inválido para " + opcao + ": \"" + valor + "\" (" + esperado + ")");
+  throw EOpcaoInvalida("valor inválido para " + opcao + ": \"" + Visivel(valor) + "\" (" + esperado + ")");
+}
+
+std::string SeisDigitos(const std::string& opcao, const std::string& v) {
+  if (!Digitos(v) || v.size() != 6) Invalido(opcao, v, "esperado um código de 6 dígitos");
+  return v;
 }
 
 std::string Codigo(const std::string& opcao, const std::string& v) {
@@ -67,6 +72,8 @@ const std::vector<TDef>& Definicoes() {
       {"--host", "ENDEREÇO", "servidor do banco do ERP",
        [](TOpcoes& o, const std::string& v) {
          if (v.empty()) Invalido("--host", v, "esperado um endereço");
+         // The client library would read "a=b;c=d" as a connection string and go elsewhere.
+         if (v.find_first_of(";=") != std::string::npos) Invalido("--host", v, "endereço sem \";\" nem \"=\"");
          o.Conexao.HostName = v;
        }},
       {"--porta", "N", "porta TCP do servidor",
@@ -164,9 +171,9 @@ const std::vector<TDef>& Definicoes() {
        [](TOpcoes& o, const std::string&) { o.F120 = true; }},
       {"--sem-f120", nullptr, "não inclui F120 (padrão)", [](TOpcoes& o, const std::string&) { o.F120 = false; }},
       {"--receita-m205", "CÓDIGO", "Código da Receita (M205) (padrão: o do regime da loja)",
-       [](TOpcoes& o, const std::string& v) { o.ReceitaM205 = Codigo("--receita-m205", v); }},
+       [](TOpcoes& o, const std::string& v) { o.ReceitaM205 = SeisDigitos("--receita-m205", v); }},
       {"--receita-m605", "CÓDIGO", "Código da Receita (M605) (padrão 585601)",
-       [](TOpcoes& o, const std::string& v) { o.ReceitaM605 = Codigo("--receita-m605", v); }},
+       [](TOpcoes& o, const std::string& v) { o.ReceitaM605 = SeisDigitos("--receita-m605", v); }},
       {"--detalhamento", "CÓDIGO", "M205/605 Detalhamento Código Receita (padrão: o da empresa)",
        [](TOpcoes& o, const std::string& v) { o.Detalhamento = v; }},
       {"--sem-validacao", nullptr, "não valida o arquivo gerado",
@@ -183,6 +190,21 @@ std::string Junta(const std::vector<std::string>& itens, const char* sep) {
 }
 
 }  // namespace
+
+std::string Visivel(const std::string& texto) {
+  static const char* kHex = "0123456789abcdef";
+  std::string s;
+  for (unsigned char c : texto) {
+    if (c < 0x20 || c == 0x7f) {
+      s += "\\x";
+      s += kHex[c >> 4];
+      s += kHex[c & 15];
+    } else {
+      s += static_cast<char>(c);
+    }
+  }
+  return s;
+}
 
 bool LerData(const std::string& text, TDateTime& out) {
   std::vector<std::string> p;
@@ -234,14 +256,14 @@ TOpcoes LerOpcoes(const std::vector<std::string>& args, const TDbSettings& padra
     for (const TDef& d : Definicoes())
       if (nome == d.nome) def = &d;
     if (!def) {
-      if (arg.rfind("-", 0) == 0) throw EOpcaoInvalida("opção desconhecida: " + arg + " (veja --help)");
-      throw EOpcaoInvalida("argumento inesperado: \"" + arg + "\" (veja --help)");
+      if (arg.rfind("-", 0) == 0) throw EOpcaoInvalida("opção desconhecida: " + Visivel(arg) + " (veja --help)");
+      throw EOpcaoInvalida("argumento inesperado: \"" + Visivel(arg) + "\" (veja --help)");
     }
     if (def->valor && !temValor) {
       if (i + 1 >= args.size()) throw EOpcaoInvalida("falta o valor de " + nome + " (" + def->valor + ")");
       valor = args[++i];
     } else if (!def->valor && temValor) {
-      throw EOpcaoInvalida("a opção " + nome + " não leva valor");
+      throw EOpcaoInvalida("a opção " + Visivel(nome) + " não leva valor");
     }
     if (nome == "--periodo") periodo = true;
     if (periodo && (nome == "--de" || nome == "--ate")) throw EOpcaoInvalida("--periodo não combina com --de/--ate");
@@ -265,8 +287,8 @@ std::string TextoAjuda(const TDbSettings& padrao, const TListasJanela& listas) {
   s << "Uso: vudirozazezav-cli --empresa CÓDIGO --usuario LOGIN [opções]\n\n"
        "Gera o arquivo EFD-Contribuições de uma loja e um período, como o botão \"TODOS\" da janela.\n"
        "A senha do usuário é pedida no terminal (sem eco) ou lida da entrada padrão com --senha-stdin;\n"
-       "nunca é dada na linha de comando. A senha do banco é a da compilação, salvo --pedir-senha-banco\n"
-       "ou --senha-banco-stdin.\n\nOpções:\n";
+       "nunca é dada na linha de comando. A senha do banco é a do arquivo de configuração (ou a da\n"
+       "compilação), salvo --pedir-senha-banco ou --senha-banco-stdin.\n\nOpções:\n";
   for (const TDef& d : Definicoes()) {
     std::string cab = std::string("  ") + d.nome + (d.valor ? std::string(" ") + d.valor : "");
     std::string ajuda = d.ajuda;

@@ -53,6 +53,10 @@ struct TListasJanela {
 };
 std::string TextoAjuda(const TDbSettings& padrao, const TListasJanela& listas);
 
+// The text with control characters written as "\x1b": an option's value is never echoed raw
+// to the terminal.
+std::string Visivel(const std::string& texto);
+
 // "2024-03-05" or "05/03/2024"; false when the text is no valid date.
 bool LerData(const std::string& text, TDateTime& out);
 // "2024-03" or "03/2024": first and last day of that month.

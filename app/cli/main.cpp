@@ -11,6 +11,7 @@
 
 #include "Andamento.h"
 #include "CaminhoLocal.h"
+#include "Configuracao.h"
 #include "DbError.h"
 #include "Geracao.h"
 #include "LoginKivo.h"
@@ -65,12 +66,12 @@ void ConfereListas(const TOpcoes& o) {
     bool ok = false;
     for (const std::string& v : L::Versoes()) ok = ok || v == *o.Versao;
     if (!ok)
-      throw EOpcaoInvalida("versão do leiaute inválida: \"" + *o.Versao + "\" (válidas: " + Junta(L::Versoes()) + ")");
+      throw EOpcaoInvalida("versão do leiaute inválida: \"" + Visivel(*o.Versao) + "\" (válidas: " + Junta(L::Versoes()) + ")");
   }
   if (o.Criterio && ItemPorCodigo(L::Criterios(), *o.Criterio) < 0)
-    throw EOpcaoInvalida("critério inválido: \"" + *o.Criterio + "\" (válidos: " + Junta(Codigos(L::Criterios())) + ")");
+    throw EOpcaoInvalida("critério inválido: \"" + Visivel(*o.Criterio) + "\" (válidos: " + Junta(Codigos(L::Criterios())) + ")");
   if (o.Detalhamento && ItemPorCodigo(L::Detalhamentos(), *o.Detalhamento) < 0)
-    throw EOpcaoInvalida("detalhamento inválido: \"" + *o.Detalhamento + "\" (válidos: " +
+    throw EOpcaoInvalida("detalhamento inválido: \"" + Visivel(*o.Detalhamento) + "\" (válidos: " +
                          Junta(Codigos(L::Detalhamentos())) + ")");
 }
 
@@ -148,7 +149,7 @@ bool LeSenhas(const TOpcoes& o, std::string& senha, TDbSettings& conexao, std::s
     if (!s) return erro = "a entrada padrão terminou antes da senha do usuário", false;
     senha = *s;
   } else {
-    auto s = PedeSenhaNoTerminal("Senha do usuário " + o.Usuario + ": ");
+    auto s = PedeSenhaNoTerminal("Senha do usuário " + Visivel(o.Usuario) + ": ");
     if (!s) return erro = "sem terminal para pedir a senha do usuário: use --senha-stdin", false;
     senha = *s;
   }
@@ -207,7 +208,12 @@ std::optional<std::string> ConfereLogin(const TOpcoes& o, const std::string& sen
 int main(int argc, char** argv) {
   if (PedeValidacao(std::vector<std::string>(argv + 1, argv + argc)))
     return ExecutaValidacao(std::vector<std::string>(argv + 1, argv + argc));
-  const TAppSettings padrao = TAppSettings::BuildTime();
+  TAppSettings padrao;
+  try {
+    padrao = ConfiguracaoDoPrograma();
+  } catch (const EConfiguracao& e) {
+    return Falha(nullptr, kSaidaOpcao, e.what());
+  }
   TOpcoes o;
   try {
     o = LerOpcoes(std::vector<std::string>(argv + 1, argv + argc), padrao.Conexao);
@@ -279,5 +285,7 @@ int main(int argc, char** argv) {
   andamento.FimDoAndamento();
   const auto& validacao = geracao.Validacao();
   ImprimeResumo(geracao.CaminhoArquivo(), validacoes, validacao, andamento.Mensagens);
+  // A failure the run caught and went on after leaves the file incomplete.
+  if (!geracao.Falhas().empty()) return kSaidaValidacao;
   return validacao && (validacao->Erros > 0 || !validacao->Legivel) ? kSaidaValidacao : kSaidaOk;
 }

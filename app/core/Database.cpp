@@ -1,15 +1,41 @@
 #include "Database.h"
 
+#include <cctype>
+
 #include <mysql.h>
 
 #include <utility>
+
+std::string EscondeSenhas(std::string s) {
+  // The value compared with pswd, quoted or bound.
+  for (std::size_t i = 0; (i = s.find("pswd", i)) != std::string::npos; i += 4) {
+    std::size_t j = i + 4;
+    while (j < s.size() && s[j] == ' ') ++j;
+    if (j >= s.size() || s[j] != '=') continue;
+    ++j;
+    while (j < s.size() && s[j] == ' ') ++j;
+    if (j >= s.size() || (s[j] != '"' && s[j] != '\'')) continue;
+    std::size_t fim = s.find(s[j], j + 1);
+    if (fim == std::string::npos) fim = s.size();
+    s.replace(j + 1, fim - j - 1, "***");
+  }
+  // A digest quoted on its own (the server's "near '...'" fragment).
+  auto hex = [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; };
+  for (std::size_t i = 0; i + 32 <= s.size(); ++i) {
+    if (i > 0 && hex(s[i - 1])) continue;
+    std::size_t j = i;
+    while (j < s.size() && hex(s[j])) ++j;
+    if (j - i == 32) s.replace(i, 32, "***");
+  }
+  return s;
+}
 
 std::string Excerpt(const std::string& sql) {
   constexpr std::size_t kMax = 200;
   std::string s = sql.size() > kMax ? sql.substr(0, kMax) + "..." : sql;
   for (char& c : s)
     if (c == '\n' || c == '\r') c = ' ';
-  return s;
+  return EscondeSenhas(s);
 }
 
 namespace {
@@ -50,6 +76,9 @@ TDbConnection::~TDbConnection() { Disconnect(); }
 
 void TDbConnection::Connect() {
   if (handle_) return;
+  // The client library reads a host holding "=" and ";" as a connection string of its own.
+  if (settings_.HostName.find_first_of(";=") != std::string::npos)
+    throw EDatabaseError("Endereço do servidor inválido: \"" + settings_.HostName + "\"");
   MYSQL* h = mysql_init(nullptr);
   if (!h) throw EDatabaseError("Sem memória para a conexão com o banco de dados");
   unsigned timeout = settings_.ConnectTimeoutSeconds;
@@ -153,5 +182,5 @@ void TDbConnection::Fail(const std::string& sql) const {
   std::string message = handle_ ? mysql_error(handle_) : "Sem conexão com o banco de dados";
   unsigned code = handle_ ? mysql_errno(handle_) : 0;
   if (!sql.empty()) message += " [SQL: " + Excerpt(sql) + "]";
-  throw EDatabaseError(message, code);
+  throw EDatabaseError(EscondeSenhas(message), code);
 }

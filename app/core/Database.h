@@ -20,8 +20,10 @@ struct TDbSettings {
   unsigned ConnectTimeoutSeconds = 5;
 };
 
-// The start of a statement on one line, for error messages.
+// The start of a statement on one line, for error messages, without password digests.
 std::string Excerpt(const std::string& sql);
+// The text with the value compared with `pswd` and any 32-digit hexadecimal digest hidden.
+std::string EscondeSenhas(std::string texto);
 
 class TDbConnection {
 public:

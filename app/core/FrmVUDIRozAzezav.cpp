@@ -218,7 +218,7 @@ void TFrmVUDIRozAzezav::VornVUDIRozAzezav1Error(const std::string& MsnError) {
 void TFrmVUDIRozAzezav::MostraArquivo() {
   memoTXT.Lines.clear();
   TVornTXTClass leitor;
-  leitor.SetNomeArquivo(VornVUDIRozAzezav1.Path() + VornVUDIRozAzezav1.Arquivo());
+  leitor.SetNomeArquivo(VornVUDIRozAzezav1.ArquivoEmGravacao());
   std::error_code ec;
   if (std::filesystem::exists(leitor.NomeArquivo(), ec)) {
     leitor.LoadFromFile();

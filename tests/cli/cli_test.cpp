@@ -263,3 +263,88 @@ TEST(CliSemServidor, ValidarChecksAnyFileWithoutADatabase) {
   EXPECT_EQ(Roda({"--validar", dir.File("nao-existe.txt")}, "", dir).codigo, 2);
   EXPECT_EQ(Roda({"--validar", dir.path().string()}, "", dir).codigo, 2);
 }
+
+// Safe runs: failures that were passed over, the reasons and the secrets in what is printed.
+TEST_F(Cli, AScriptFailurePassedOverEndsAsAFileWrittenWithErrors) {
+  TDbConnection db(erp->CompanySettings());
+  db.Connect();
+  // A rate the non-contribution revenue table cannot hold stops its script.
+  db.ExecSQL("update nfitem set tx_pis = 50000 where cd_pis in ('04','05','06','07','08','09')");
+  db.Commit();
+  Resultado r = Roda(Login() + std::vector<std::string>{"--periodo", "2024-03", "--arquivo", dir.File("efd.txt")},
+                     Senhas(), dir);
+  EXPECT_EQ(r.codigo, 6) << r.erros;
+  EXPECT_NE(r.saida.find("ERRO: "), std::string::npos) << r.saida;
+  EXPECT_EQ(r.saida.find("Mensagens de validação: nenhuma"), std::string::npos) << r.saida;
+}
+
+TEST_F(Cli, StartUpFailuresGiveTheServersReasonWithoutThePasswordDigest) {
+  TDbConnection db(erp->CompanySettings());
+  db.Connect();
+  // A user query that fails quotes its statement: the digest must not show.
+  db.ExecSQL("alter table sec_users drop column name");
+  Resultado r = Roda(Login() + std::vector<std::string>{"--arquivo", dir.File("efd.txt")}, Senhas(), dir);
+  EXPECT_EQ(r.codigo, 4) << r.erros;
+  EXPECT_NE(r.erros.find("pswd = \"***\""), std::string::npos) << r.erros;
+  EXPECT_EQ(r.erros.find("12f5efd6e2a66838c4e0570b3a946cfe"), std::string::npos) << r.erros;
+
+  TDbConnection catalogo(erp->CatalogSettings());
+  catalogo.Connect();
+  catalogo.ExecSQL("update kivo_empresa set nm_db = 'empresa_que_sumiu'");
+  catalogo.Commit();
+  r = Roda(Login() + std::vector<std::string>{"--arquivo", dir.File("efd.txt")}, Senhas(), dir);
+  EXPECT_EQ(r.codigo, 4) << r.erros;
+  EXPECT_NE(r.erros.find("NÃO FOI POSSIVEL CONECTAR AO BANCO DE DADOS! ("), std::string::npos) << r.erros;
+  EXPECT_NE(r.erros.find("empresa_que_sumiu"), std::string::npos) << r.erros;
+}
+
+TEST_F(Cli, TheUserNameIsMatchedExactly) {
+  Resultado r = Roda(Conexao(*erp) + std::vector<std::string>{"--empresa", "1", "--usuario", "operador ",
+                                                              "--arquivo", dir.File("efd.txt")},
+                     Senhas(), dir);
+  EXPECT_EQ(r.codigo, 3) << r.erros;
+  EXPECT_NE(r.erros.find("USUARIO E/OU SENHA INVÁLIDOS"), std::string::npos) << r.erros;
+}
+
+TEST_F(Cli, TheSettingsFileGivesTheConnectionWhenOnlyItsOwnerCanReadIt) {
+  const TDbSettings s = erp->CatalogSettings();
+  const std::filesystem::path ini = dir.path() / ".config/vudirozazezav/conexao.ini";
+  std::filesystem::create_directories(ini.parent_path());
+  std::ofstream(ini) << "# ERP\n[conexao]\nhost=" << s.HostName << "\nporta=" << s.Port << "\nsocket=" << s.Socket
+                     << "\nbanco=" << s.Database << "\nusuario=" << s.User << "\nsenha=" << s.Password << "\n";
+  const std::vector<std::string> args = {"--empresa", "1", "--usuario", ErpDatabase::kUser, "--senha-stdin",
+                                         "--periodo", "2024-03", "--arquivo", dir.File("efd.txt")};
+  std::filesystem::permissions(ini, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                                        std::filesystem::perms::group_read);
+  Resultado r = Roda(args, std::string(ErpDatabase::kPassword) + "\n", dir);
+  EXPECT_EQ(r.codigo, 2) << r.erros;
+  EXPECT_NE(r.erros.find("chmod 600"), std::string::npos) << r.erros;
+  EXPECT_FALSE(std::filesystem::exists(dir.File("efd.txt")));
+
+  std::filesystem::permissions(ini, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+  r = Roda(args, std::string(ErpDatabase::kPassword) + "\n", dir);
+  EXPECT_EQ(r.codigo, 0) << r.erros;
+  EXPECT_TRUE(FileCountsAgree(dir.File("efd.txt")));
+}
+
+TEST(CliSemServidor, OptionValuesAreCheckedAndNeverEchoedRaw) {
+  const std::vector<std::string> login = {"--empresa", "1", "--usuario", "x", "--senha-stdin", "--porta", "1"};
+  struct Caso {
+    std::vector<std::string> args;
+    std::string mensagem;
+  } casos[] = {
+      {login + std::vector<std::string>{"--receita-m205", "69120"}, "\"69120\""},
+      {login + std::vector<std::string>{"--receita-m605", "5856010"}, "\"5856010\""},
+      {login + std::vector<std::string>{"--host", "127.0.0.1;port=3306"}, "--host"},
+      {login + std::vector<std::string>{"--host", "a=b"}, "--host"},
+      {login + std::vector<std::string>{"--versao", "\x1b[2J320"}, "\"\\x1b[2J320\""},
+      {login + std::vector<std::string>{"--apuracao", "x\ny"}, "\"x\\x0ay\""},
+  };
+  for (const Caso& c : casos) {
+    TempDir dir;
+    Resultado r = Roda(c.args, "s\n", dir);
+    EXPECT_EQ(r.codigo, 2) << c.mensagem << "\n" << r.erros;
+    EXPECT_NE(r.erros.find(c.mensagem), std::string::npos) << r.erros;
+    EXPECT_EQ(r.erros.find('\x1b'), std::string::npos) << r.erros;
+  }
+}

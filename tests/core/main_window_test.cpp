@@ -221,7 +221,7 @@ TEST_F(MainWindow, WorkingTables) {
   EXPECT_EQ(count("select count(*) as n from c490"), 0);
   EXPECT_GE(count("select count(*) as n from m100500"), 0);
   EXPECT_GE(count("select count(*) as n from m400800"), 0);
-  EXPECT_GE(Count("select count(*) as n from m200600"), 0);
+  EXPECT_GE(count("select count(*) as n from m200600"), 0);
   // NFC-e buyers: placeholders and CPF/CNPJ by length.
   EXPECT_EQ(count("select count(*) as n from participantes where length(nr_cpf) not in (0,11)"), 0);
   // Consolidated option: natope stays empty; without NFC-e no NFC-e rows.
@@ -230,7 +230,7 @@ TEST_F(MainWindow, WorkingTables) {
   frm->CriandoTabelas();
   EXPECT_EQ(count("select count(*) as n from natope"), 0);
   EXPECT_EQ(count("select count(*) as n from m400800 where tp_doc = 3"), 0);
-  EXPECT_EQ(Count("select count(*) as n from m200600 where tp_doc = 3"), 0);
+  EXPECT_EQ(count("select count(*) as n from m200600 where tp_doc = 3"), 0);
   // No index: a participant or unit comes once per document line that brings it.
   EXPECT_GT(count("select count(*) - count(distinct cd_part) as n from participantes"), 0);
   EXPECT_GT(count("select count(*) - count(distinct cd_prod) as n from unidade"), 0);
@@ -261,7 +261,7 @@ TEST_F(MainWindow, WorkingTables) {
   frm->CriandoTabelas();
   for (const char* t : {"unidade", "natope", "m400800", "m100500", "participantes"})
     EXPECT_EQ(count(std::string("select count(*) as n from ") + t), 0) << t;
-  EXPECT_EQ(Count("select count(*) as n from m200600"), 0);
+  EXPECT_EQ(count("select count(*) as n from m200600"), 0);
 }
 
 TEST(Login, FailuresEndStartUp) {

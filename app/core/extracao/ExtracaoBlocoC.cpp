@@ -12,29 +12,22 @@ std::string TExtracaoBlocoC::ContaContabilMov(const std::string& registro, const
 }
 
 void TExtracaoBlocoC::GravaM400800(int tpDoc, const std::string& cdProd, double valor, const std::string& cdCod) {
-  try {
-    TDbParam vlCod;
-    vlCod.AsFloat(valor);
-    const std::string prod = "\"" + db0.Escape(cdProd) + "\"";
-    // The product's revenue nature is looked up by the server as the rows are inserted.
-    m400800_.push_back("(" + std::to_string(tpDoc) + "," + prod +
-                       ",ifnull((select nat_rec from material where cd_mat = " + prod + " limit 1),\"\"),\"" +
-                       db0.Escape(cdCod) + "\"," + vlCod.Literal(db0) + ")");
-  } catch (const std::exception& e) {
-    throw std::runtime_error(e.what());
-  }
+  TDbParam vlCod;
+  vlCod.AsFloat(valor);
+  const std::string prod = "\"" + db0.Escape(cdProd) + "\"";
+  // The product's revenue nature is looked up by the server as the rows are inserted.
+  m400800_.push_back("(" + std::to_string(tpDoc) + "," + prod +
+                     ",ifnull((select nat_rec from material where cd_mat = " + prod + " limit 1),\"\"),\"" +
+                     db0.Escape(cdCod) + "\"," + vlCod.Literal(db0) + ")");
 }
 
 void TExtracaoBlocoC::GravaM400800Pendentes() {
   if (m400800_.empty()) return;
-  try {
-    TInsertEmLotes insert(db0, "insert into m400800temp (tp_doc, cd_prod, nat_rec, cd_cod, vl_cod)");
-    for (const std::string& linha : m400800_) insert.Linha(linha);
-    insert.Termina();
-    db0.Commit();
-  } catch (const std::exception& e) {
-    throw std::runtime_error(e.what());
-  }
+  // A database error here stays one (the CLI's exit 4), not a failure of another kind.
+  TInsertEmLotes insert(db0, "insert into m400800temp (tp_doc, cd_prod, nat_rec, cd_cod, vl_cod)");
+  for (const std::string& linha : m400800_) insert.Linha(linha);
+  insert.Termina();
+  db0.Commit();
   m400800_.clear();
 }
 

@@ -84,8 +84,9 @@ void M400800(TSqlLinhas& s, bool nfce) {
      "vl_cod decimal(13,2) default 0,", "nr_doc varchar(60) default \"\",", "tx_desc decimal(12,4) default 0)"})
       .Fim();
   s("delete from m400800;");
-  s("drop table if exists m400800temp;");
-  s({"create table if not exists m400800temp (", "id int(11) not null auto_increment primary key,",
+  // Private to the run's connection: two runs on one company never see each other's rows.
+  s("drop temporary table if exists m400800temp;");
+  s({"create temporary table if not exists m400800temp (", "id int(11) not null auto_increment primary key,",
      "tp_doc tinyint(1) default 0,", "nat_rec varchar(60) default \"\",", "cd_cod varchar(60) default \"\",",
      "cd_prod varchar(60) default \"\",", "vl_cod decimal(13,2) default 0)"})
       .Fim();
@@ -204,14 +205,14 @@ void M100500(TSqlLinhas& s) {
 }
 
 void M200600(TSqlLinhas& s, bool nfce) {
-  s("drop table if exists m200600temp;");
-  s({"create table m200600temp(", "tp_doc int(1) default 0,", "cd_prod varchar(60) default \"\",",
+  s("drop temporary table if exists m200600temp;");
+  s({"create temporary table m200600temp(", "tp_doc int(1) default 0,", "cd_prod varchar(60) default \"\",",
      "vl_icms decimal(10,2) default 0,", "vl_bc decimal(15,2) default 0,", "tx_cod decimal(6,2) default 0,",
      "tp_piscofins tinyint(1) default 0)"})
       .Fim();
   s("delete from m200600temp;");
-  s("drop table if exists m200600;");
-  s({"create table if not exists m200600 (", "tp_doc int(1) default 0,", "nr_nf varchar(60) default \"\",",
+  s("drop temporary table if exists m200600;");
+  s({"create temporary table if not exists m200600 (", "tp_doc int(1) default 0,", "nr_nf varchar(60) default \"\",",
      "dt_nf date,", "cd_prod varchar(60) default \"\",", "tx_desc decimal(10,4) default 0,",
      "vl_icms decimal(10,2) default 0,", "vl_item decimal(15,2) default 0,", "vl_bc decimal(15,2) default 0,",
      "cd_codrec varchar(60) default \"\",", "cd_codcont varchar(60) default \"\",", "cd_cod varchar(60) default \"\",",
@@ -338,6 +339,7 @@ void TTabelasTrabalho::Executa() {
   } catch (const EDatabaseError& e) {
     geracao_.Aviso(e.what());
     geracao_.Script(z1->Text());
+    geracao_.Falha(e.what());
   }
   roda("Aguarde... Criando Arquivo Temporario M100 e M500", [](TSqlLinhas& s) { M100500(s); });
   roda("Aguarde... Criando Arquivo Temporario M200 e M600", [&](TSqlLinhas& s) { M200600(s, nfce); });
@@ -353,5 +355,6 @@ void TTabelasTrabalho::Executa() {
   } catch (const EDatabaseError& e) {
     geracao_.Script(z1->Text());
     geracao_.Aviso(e.what());
+    geracao_.Falha(e.what());
   }
 }

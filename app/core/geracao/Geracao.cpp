@@ -14,7 +14,7 @@
 #include "validacao/FormatoValidacao.h"
 #include "validacao/ValidadorEfd.h"
 
-TGeracao::TGeracao(TDbConnection& db) : Contas(db), db_(db) {
+TGeracao::TGeracao(TDbConnection& db) : Contas(db), db_(db), trava_(db) {
   // A "|" inside an ERP text (a name, an address) would add a field to its line.
   arquivo_.SetReplaceDelimitador(true);
 }
@@ -35,6 +35,11 @@ void TGeracao::Mensagem(const std::string& texto) {
   if (arquivo_.OnError()) arquivo_.OnError()(texto);
 }
 
+void TGeracao::Falha(const std::string& texto) {
+  falhas_.push_back(texto);
+  Mensagem("ERRO: " + texto);
+}
+
 void TGeracao::CriandoTabelas(const TRunOptions& o) {
   for (const std::string& m : IndicesFaltando(db_)) Mensagem(m);
   TTabelasTrabalho(o, *this).Executa();
@@ -43,6 +48,8 @@ void TGeracao::CriandoTabelas(const TRunOptions& o) {
 void TGeracao::Inicio(const TRunOptions& o) {
   if (o.CodigoLoja().empty()) throw Erro("Escolha a Loja");
   RetornoNfce.Descarta();
+  trava_.Adquire();
+  falhas_.clear();
   CriandoTabelas(o);
   vlpisM200 = 0;
   vlcofinsM200 = 0;
@@ -104,6 +111,7 @@ void TGeracao::Bloco9(const TRunOptions& o) {
   if (!o.Concomitante) return;
   arquivo_.WriteBloco_9();
   RetornoNfce.Grava(db_);
+  trava_.Libera();
 }
 
 void TGeracao::GerarTxt(const TRunOptions& o) {
@@ -112,6 +120,7 @@ void TGeracao::GerarTxt(const TRunOptions& o) {
   arquivo_.SetDT_FIN(o.DataFinal);
   arquivo_.SaveFileTXT();
   RetornoNfce.Grava(db_);
+  trava_.Libera();
 }
 
 void TGeracao::Valida(const TRunOptions& o) {
@@ -132,6 +141,17 @@ void TGeracao::Valida(const TRunOptions& o) {
 }
 
 void TGeracao::Todos(const TRunOptions& o) {
+  try {
+    Passos(o);
+  } catch (...) {
+    // A run that stops leaves the previous file as it was and lets the next run in.
+    arquivo_.DescartaGeracao();
+    trava_.Libera();
+    throw;
+  }
+}
+
+void TGeracao::Passos(const TRunOptions& o) {
   const TDateTime inicio = Now();
   int posicao = 0;
   auto passo = [&] {

@@ -8,11 +8,13 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "ContasContabeis.h"
 #include "RetornoNfce.h"
 #include "Database.h"
 #include "RunOptions.h"
+#include "TravaEmpresa.h"
 #include "VornVudiRozAzezav.h"
 #include "validacao/AchadosValidacao.h"
 
@@ -67,6 +69,10 @@ public:
   void Script(const std::string& texto);
   // A line of the message list (the component's error event).
   void Mensagem(const std::string& texto);
+  // A failure the run caught and went on after: an error of the message list, and the file is
+  // reported as written with errors.
+  void Falha(const std::string& texto);
+  const std::vector<std::string>& Falhas() const { return falhas_; }
 
   // Handed from block C to block M: the sales PIS/COFINS of the individual documents.
   long double vlpisM200 = 0, vlcofinsM200 = 0;
@@ -76,10 +82,14 @@ public:
   TRetornoNfce RetornoNfce;
 
 private:
+  void Passos(const TRunOptions& o);
+
   TDbConnection& db_;
   TVornVUDIRozAzezav arquivo_;
   TGeracaoEventos eventos_;
   std::optional<TResultadoValidacao> validacao_;
   // The checked file's size and time of writing, to know it was not written since.
   std::pair<std::uintmax_t, std::filesystem::file_time_type> validado_{};
+  TTravaEmpresa trava_;
+  std::vector<std::string> falhas_;
 };

@@ -11,6 +11,9 @@
 namespace {
 const char* kSemConexao = "NÃO FOI POSSIVEL CONECTAR AO BANCO DE DADOS!";
 
+// The server's reason goes with it: a missing database and a refused login need different help.
+std::string SemConexao(const EDatabaseError& e) { return std::string(kSemConexao) + " (" + e.what() + ")"; }
+
 unsigned PortaOr(const std::string& text, unsigned fallback) {
   unsigned v = 0;
   auto [p, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
@@ -56,8 +59,8 @@ TEntrada EntraNaEmpresa(TDbConnection& db, const std::string& empresaDigitada, c
   db.Settings().Database = banco;
   try {
     db.Connect();
-  } catch (const EDatabaseError&) {
-    return {TFalhaInicio::Conexao, kSemConexao};
+  } catch (const EDatabaseError& e) {
+    return {TFalhaInicio::Conexao, SemConexao(e)};
   }
   try {
     if (!ValidaUsuario(db, usuario, senha)) return {TFalhaInicio::Login, "USUARIO E/OU SENHA INVÁLIDOS"};
@@ -70,6 +73,8 @@ TEntrada EntraNaEmpresa(TDbConnection& db, const std::string& empresaDigitada, c
 bool ValidaUsuario(TDbConnection& db, const std::string& usuario, const std::string& senha) {
   TDbQuery q(db);
   q.Add("select ifnull(name,\"\") as name from sec_users where login = :login and pswd = :pass");
+  // The column's collation ignores trailing blanks: "operador " must not pass for "operador".
+  q.Add("and length(login) = length(:login)");
   q.ParamByName("login").AsString(usuario);
   std::string hash = HashMD5(senha);
   for (char& ch : hash) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
