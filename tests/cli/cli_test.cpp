@@ -285,7 +285,7 @@ TEST_F(Cli, StartUpFailuresGiveTheServersReasonWithoutThePasswordDigest) {
   db.ExecSQL("alter table sec_users drop column name");
   Resultado r = Roda(Login() + std::vector<std::string>{"--arquivo", dir.File("efd.txt")}, Senhas(), dir);
   EXPECT_EQ(r.codigo, 4) << r.erros;
-  EXPECT_NE(r.erros.find("pswd = \"***\""), std::string::npos) << r.erros;
+  EXPECT_NE(r.erros.find("pswd = '***'"), std::string::npos) << r.erros;
   EXPECT_EQ(r.erros.find("12f5efd6e2a66838c4e0570b3a946cfe"), std::string::npos) << r.erros;
 
   TDbConnection catalogo(erp->CatalogSettings());

@@ -8,7 +8,7 @@ struct Bloco0Extracao : JanelaErp {
   std::vector<std::string> Bloco0() {
     frm->btnInicioClick();
     frm->btnB_0Click();
-    return FileLines(File());
+    return FileLines(Gravado());
   }
 };
 }  // namespace

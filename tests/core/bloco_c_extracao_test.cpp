@@ -21,11 +21,12 @@ struct BlocoC : JanelaErp {
     EXPECT_TRUE(FileCountsAgree(File()));
     return Bloco('C');
   }
-  // The first column of a query on the fixture, row by row, as text.
-  std::vector<std::string> Col(const std::string& sql) {
-    TDbConnection db(erp->CompanySettings());
-    db.Connect();
-    TDbQuery q(db);
+  // The first column of a query on the fixture, row by row, as text; on the window's own
+  // connection when `daJanela` (the run's working tables are private to it).
+  std::vector<std::string> Col(const std::string& sql, bool daJanela = false) {
+    TDbConnection outra(erp->CompanySettings());
+    if (!daJanela) outra.Connect();
+    TDbQuery q(daJanela ? frm->db0 : outra);
     q.Add(sql);
     q.Open();
     std::vector<std::string> out;
@@ -124,7 +125,8 @@ TEST_F(BlocoC, RevenueWithoutContributionGoesToTheWorkTable) {
   Individual();
   Run();
   // The CST 04 item of a regular NF-e sale (type 1) and the NFC-e groups of CST 04 and 06.
-  EXPECT_EQ(Col("select concat(tp_doc,'/',cd_prod,'/',cd_cod,'/',vl_cod) from m400800temp order by tp_doc, cd_cod"),
+  EXPECT_EQ(Col("select concat(tp_doc,'/',cd_prod,'/',cd_cod,'/',vl_cod) from m400800temp order by tp_doc, cd_cod",
+                true),
             (std::vector<std::string>{"1/000103/04/100.00", "3/000103/04/30.00", "3/000102/06/16.00"}));
 }
 

@@ -45,10 +45,12 @@ protected:
     frm->edtFileChange();
   }
   std::string File() const { return dir.File("efd.txt"); }
+  // The file as written so far: a run in progress writes beside File() until block 9.
+  std::string Gravado() const { return frm->VornVUDIRozAzezav1.ArquivoEmGravacao(); }
   // The lines of one block of the written file (by the register's first character).
   std::vector<std::string> Bloco(char bloco) const {
     std::vector<std::string> out;
-    for (auto& l : FileLines(File()))
+    for (auto& l : FileLines(Gravado()))
       if (l.size() > 1 && l[1] == bloco) out.push_back(l);
     return out;
   }
