@@ -314,8 +314,10 @@ std::string TextoAjuda(const TDbSettings& padrao, const TListasJanela& listas) {
        "  2  opção ou valor inválido (inclusive loja inexistente), ou senha que não pôde ser lida\n"
        "  3  login recusado: código da empresa, usuário ou senha\n"
        "  4  erro de banco de dados (inclusive servidor inacessível)\n"
-       "  5  outro erro durante a geração (por exemplo, arquivo que não pôde ser gravado)\n"
-       "  6  arquivo gerado, mas com erros de validação (só avisos: 0)\n"
+       "  5  outro erro durante a geração (por exemplo, arquivo que não pôde ser gravado, ou outra\n"
+       "     geração em andamento na mesma empresa)\n"
+       "  6  arquivo gerado, mas com erros de validação (só avisos: 0) ou com um passo que falhou\n"
+       "     e foi ignorado (\"ERRO: ...\" nas mensagens)\n"
        "\nvudirozazezav-cli --validar ARQUIVO [--json] valida um arquivo qualquer, sem banco de dados:\n"
        "0 sem erros, 6 com erros, 2 quando o arquivo não pode ser lido.\n";
   return s.str();
