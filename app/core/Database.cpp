@@ -106,6 +106,9 @@ void TDbConnection::Connect() {
   try {
     if (mysql_autocommit(handle_, 0)) Fail("SET autocommit=0");
     ExecSQL("SET SESSION TRANSACTION ISOLATION LEVEL READ COMMITTED");
+    // MySQL 5.7 and later group strictly by default; the ERP's statements group loosely.
+    ExecSQL("SET SESSION sql_mode = TRIM(BOTH ',' FROM REPLACE(CONCAT(',', @@SESSION.sql_mode, ','), "
+            "',ONLY_FULL_GROUP_BY,', ','))");
   } catch (...) {
     Disconnect();
     throw;

@@ -14,3 +14,10 @@ public:
 private:
   unsigned code_;
 };
+
+// A value read that its column should not hold (a text where a number belongs): the data's
+// fault, not the server's.
+class EValorInvalido : public EDatabaseError {
+public:
+  using EDatabaseError::EDatabaseError;
+};

@@ -150,14 +150,14 @@ int64_t TDbField::AsInteger() const {
   // A decimal column holding a whole number ("3.00") reads as that number.
   double d = 0;
   if (numeric_ && ParseWhole(*value_, d) && std::isfinite(d)) return std::llround(d);
-  throw EDatabaseError("'" + *value_ + "' não é um valor inteiro válido para o campo " + name_);
+  throw EValorInvalido("'" + *value_ + "' não é um valor inteiro válido para o campo " + name_);
 }
 
 double TDbField::AsFloat() const {
   if (!value_) return 0;
   double d = 0;
   if (ParseWhole(*value_, d)) return d;
-  throw EDatabaseError("'" + *value_ + "' não é um valor numérico válido para o campo " + name_);
+  throw EValorInvalido("'" + *value_ + "' não é um valor numérico válido para o campo " + name_);
 }
 
 TDateTime TDbField::AsDate() const {
@@ -167,11 +167,11 @@ TDateTime TDbField::AsDate() const {
   int y = 0, m = 0, d = 0;
   if (s.size() < 10 || s[4] != '-' || s[7] != '-' || !ParseFixedDigits(s, 0, 4, y) ||
       !ParseFixedDigits(s, 5, 2, m) || !ParseFixedDigits(s, 8, 2, d))
-    throw EDatabaseError("'" + *value_ + "' não é uma data válida para o campo " + name_);
+    throw EValorInvalido("'" + *value_ + "' não é uma data válida para o campo " + name_);
   if (y == 0 && m == 0 && d == 0) return 0;
   TDateTime date = 0;
   if (!TryEncodeDate(y, m, d, date))
-    throw EDatabaseError("'" + *value_ + "' não é uma data válida para o campo " + name_);
+    throw EValorInvalido("'" + *value_ + "' não é uma data válida para o campo " + name_);
   int hh = 0, nn = 0, ss = 0;
   if (s.size() >= 19 && s[10] == ' ' && ParseFixedDigits(s, 11, 2, hh) && ParseFixedDigits(s, 14, 2, nn) &&
       ParseFixedDigits(s, 17, 2, ss)) {

@@ -41,7 +41,8 @@ TEST_F(Bloco0Extracao, FallbacksAndOptions) {
   auto lines = Bloco0();
   auto has = [&](const std::string& l) { return std::find(lines.begin(), lines.end(), l) != lines.end(); };
   EXPECT_TRUE(has("|0200|999999||999999||UN|00|10000000||||0,00|"));
-  EXPECT_TRUE(has("|0200|000101|ARROZ TIPO 1 5KG|000101||UN|00|10063021||10||7,00|"));
+  // A purchase item without a unit is kept in its product's, as its C170 says.
+  EXPECT_TRUE(has("|0200|000101|ARROZ TIPO 1 5KG|000101||PCT|00|10063021||10||7,00|"));
   EXPECT_EQ(lines[0], "|0000|006|0|||01032024|31032024|LOJA CENTRO|12345678000195|SP|3550308||00|9|");
   EXPECT_TRUE(has("|0110|1|1|1||"));
   for (auto& l : lines) {

@@ -10,11 +10,11 @@ struct BlocoA : JanelaErp {
     EXPECT_TRUE(FileCountsAgree(File()));
     return Bloco('A');
   }
-  // The A170 lines of the file, by item code.
+  // The A170 lines of the file, by item code: the first of each (the service entry's).
   std::map<std::string, std::vector<std::string>> Itens(const std::vector<std::string>& a) {
     std::map<std::string, std::vector<std::string>> out;
     for (auto& l : a)
-      if (l.rfind("|A170|", 0) == 0) out[Fields(l)[2]] = Fields(l);
+      if (l.rfind("|A170|", 0) == 0) out.emplace(Fields(l)[2], Fields(l));
     return out;
   }
 };
@@ -32,10 +32,11 @@ TEST_F(BlocoA, ServiceEntriesAndServiceInvoicesOfTheMonth) {
                        // The service invoices: the authorised one and the cancelled one (store 003 only sells).
                        "|A010|12345678000195|",
                        "|A100|1|0|66677788000183|00|A1||2024000001|ABC12345|11032024|11032024|1000,00|9|0,00|1000,00|16,50|1000,00|76,00|0,00|0,00|50,00|",
-                       "|A170|1|1401|SERVICO DE MANUTENCAO|600,00|0,00|||01|600,00|1,65|9,90|01|600,00|7,60|45,60|4.1.1.07||",
-                       "|A170|2|0711|SERVICO DE LIMPEZA|400,00|0,00|||01|400,00|1,65|6,60|01|400,00|7,60|30,40|4.1.1.07||",
+                       // Items by the product code that block 0 lists.
+                       "|A170|1|000900|SERVICO DE MANUTENCAO|600,00|0,00|||01|600,00|1,65|9,90|01|600,00|7,60|45,60|4.1.1.07||",
+                       "|A170|2|000901|SERVICO DE LIMPEZA|400,00|0,00|||01|400,00|1,65|6,60|01|400,00|7,60|30,40|4.1.1.07||",
                        "|A100|1|0|12345678909|02|A1||2024000002||||200,00|||200,00|3,30|200,00|15,20|||10,00|",
-                       "|A170|1|1401|SERVICO DE MANUTENCAO|200,00|0,00|||01|200,00|1,65|3,30|01|200,00|7,60|15,20|4.1.1.07||",
+                       "|A170|1|000900|SERVICO DE MANUTENCAO|200,00|0,00|||01|200,00|1,65|3,30|01|200,00|7,60|15,20|4.1.1.07||",
                        "|A990|12|"}));
   EXPECT_EQ(std::count(frm->memoError.Lines.begin(), frm->memoError.Lines.end(),
                        "AVISO: a leitura do Bloco A no ERP ainda não está disponível nesta versão; o bloco foi gravado sem dados."),
@@ -86,9 +87,11 @@ TEST_F(BlocoA, DocumentEdgeCases) {
             (std::vector<std::string>{"200,00", "0,00", "", "0", "05", "0,00", "0,00", "0,00"}));
   // The cancelled invoice's item, then items of 600 and 400 under a discount of 100.
   std::vector<std::string> descontos;
-  for (auto& l : a)
-    if (l.rfind("|A170|", 0) == 0 && (Fields(l)[2] == "1401" || Fields(l)[2] == "0711"))
-      descontos.push_back(Fields(l)[5]);
+  bool prestado = false;
+  for (auto& l : a) {
+    if (l.rfind("|A100|", 0) == 0) prestado = Fields(l)[1] == "1";
+    if (l.rfind("|A170|", 0) == 0 && prestado) descontos.push_back(Fields(l)[5]);
+  }
   EXPECT_EQ(descontos, (std::vector<std::string>{"0,00", "60,00", "40,00"}));
 }
 

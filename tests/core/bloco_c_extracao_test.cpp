@@ -88,9 +88,9 @@ TEST_F(BlocoC, PurchasesAndOwnInvoicesOfThePeriod) {
   EXPECT_EQ(Regs(c, "C501"), (std::vector<std::vector<std::string>>{
                                  {"C501", "50", "1000,00", "04", "1000,00", "1,6500", "16,50", "1.1.3.01"}}));
   EXPECT_EQ(Regs(c, "C500").at(0).at(5), "000");
-  // Sales PIS/COFINS of NF-e and NFC-e reach the block M totals.
-  EXPECT_NEAR(static_cast<double>(frm->Geracao().vlpisM200), 6.47 + 1.65 + 4.95 + 0.50 + 0.89 + 0.83, 1e-9);
-  EXPECT_NEAR(static_cast<double>(frm->Geracao().vlcofinsM200), 29.79 + 7.60 + 22.80 + 2.28 + 4.10 + 3.80, 1e-9);
+  // Sales PIS/COFINS of NF-e and NFC-e reach the block M totals; the customer's return does not.
+  EXPECT_NEAR(static_cast<double>(frm->Geracao().vlpisM200), 6.47 + 4.95 + 0.50 + 0.89 + 0.83, 1e-9);
+  EXPECT_NEAR(static_cast<double>(frm->Geracao().vlcofinsM200), 29.79 + 22.80 + 2.28 + 4.10 + 3.80, 1e-9);
 }
 
 TEST_F(BlocoC, PurchasesOnlyForRealProfitCompanies) {

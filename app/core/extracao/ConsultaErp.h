@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "Database.h"
 #include "DbQuery.h"
 #include "Erro.h"
 #include "VornEPCBlocos.h"
@@ -34,7 +35,21 @@ E Cst(int64_t codigo, E atual) {
 TVornCodSit Situacao(const std::string& texto, TVornCodSit atual);
 // The same with an empty situation read as "00" and an unknown one as regular.
 TVornCodSit SituacaoDocumento(std::string texto);
-// A code read as an integer: an empty or non-numeric code throws Erro naming it.
-int64_t StrToInt(const std::string& texto);
+// A code read as an integer: an empty or non-numeric code throws EValorInvalido naming it and
+// its column.
+int64_t StrToInt(const std::string& texto, const std::string& campo = "");
+
+// A document number for an integer field: beyond its range it would be written wrong, so it
+// throws EValorInvalido naming the value and the column.
+int NumeroDocumento(const TDbQuery& q, const std::string& campo);
+
+// What the register of a product says when the product's own row is missing: the product of
+// which it is a variant (grade), else nothing (the caller writes "UN" and "10000000").
+struct TProdutoVariante {
+  bool achou = false;
+  std::string nome, unidade, ncm, tipo, genero, lst;
+  double aliquota = 0;
+};
+TProdutoVariante ProdutoVariante(TDbConnection& db, const std::string& codigo);
 
 }  // namespace erp

@@ -1,8 +1,10 @@
 // "Bloco 0": the company, accountant, regime, establishment, participants, units, items,
 // operation natures, complementary information and chart of accounts.
 #include <charconv>
+#include <set>
 
 #include "ExtracaoBloco0.h"
+#include "ConsultaErp.h"
 #include "Funcoes.h"
 #include "TextUtil.h"
 
@@ -163,19 +165,8 @@ void TExtracaoBloco0::Executa() {
     p.BAIRRO = campo("nm_bai");
   }
 
-  // 0190
-  qr1->Close();
-  qr1->Clear();
-  for (const char* l : {"select * from unidade", "where", "un_prod <> \"\"", "group by un_prod"}) qr1->Add(l);
-  qr1->Open();
-  for (qr1->First(); !qr1->Eof(); qr1->Next()) {
-    SetCaption("Registro 0190 - Unidades");
-    TRegistro0190& u = b0.Registro0190New();
-    u.UNID = qr1->FieldByName("un_prod").AsString();
-    u.DESCR = "DESCR: " + u.UNID;
-  }
-
-  // 0200
+  // 0200, before 0190: every unit an item is kept in must be listed too.
+  std::set<std::string> unidadesItens;
   qr1->Close();
   qr1->Clear();
   for (const char* l : {"select", "unidade.cd_prod,", "unidade.un_prod,", "material.nm_mat as nm_prod,",
@@ -197,33 +188,14 @@ void TExtracaoBloco0::Executa() {
     std::string cdLst = qr1->FieldByName("cd_lst").AsString();
     if (nmProd.empty()) {
       // Not a product: maybe a variant registered in grade.
-      qr6->Close();
-      qr6->Clear();
-      qr6->Add("select cd_mat from grade where cd_similar = \"" + db0.Escape(cdProd) + "\"");
-      qr6->Open();
-      const std::string cdMat = qr6->IsEmpty() ? std::string() : qr6->FieldByName("cd_mat").AsString();
-      qr4->Close();
-      qr4->Clear();
-      for (const char* l : {"select", "material.nm_mat as nm_prod,", "material.nm_unid as un_prod,",
-                            "material.cd_class as cd_cfiscal,", "material.tx_icms as aliq,", "material.tp_item,",
-                            "material.cd_gen,", "material.cd_lst as cd_lst", "from material", "where"})
-        qr4->Add(l);
-      qr4->Add("material.cd_mat = \"" + db0.Escape(cdMat) + "\"");
-      qr4->Add("group by material.cd_mat");
-      qr4->Add("order by material.cd_mat");
-      qr4->Open();
-      if (qr4->IsEmpty()) {
-        nmProd = unProd = cfiscal = tpItem = cdGen = cdLst = "";
-        aliq = 0;
-      } else {
-        nmProd = qr4->FieldByName("nm_prod").AsString();
-        unProd = qr4->FieldByName("un_prod").AsString();
-        cfiscal = qr4->FieldByName("cd_cfiscal").AsString();
-        tpItem = qr4->FieldByName("tp_item").AsString();
-        cdGen = qr4->FieldByName("cd_gen").AsString();
-        aliq = tpItem == "09" ? 0 : qr4->FieldByName("aliq").AsFloat();
-        cdLst = qr4->FieldByName("cd_lst").AsString();
-      }
+      const erp::TProdutoVariante v = erp::ProdutoVariante(db0, cdProd);
+      nmProd = v.nome;
+      unProd = v.unidade;
+      cfiscal = v.ncm;
+      tpItem = v.tipo;
+      cdGen = v.genero;
+      cdLst = v.lst;
+      aliq = v.aliquota;
     }
     TRegistro0200& item = b0.Registro0200New();
     item.COD_ITEM = cdProd;
@@ -231,12 +203,30 @@ void TExtracaoBloco0::Executa() {
     item.COD_BARRA = cdProd;
     item.COD_ANT_ITEM.clear();
     item.UNID_INV = unProd.empty() ? "UN" : unProd;
+    unidadesItens.insert(item.UNID_INV);
     item.TIPO_ITEM = TipoItem(tpItem, item.TIPO_ITEM);
     item.COD_NCM = cfiscal.empty() ? "10000000" : cfiscal;
     item.EX_IPI.clear();
     item.COD_GEN = cdGen;
     item.COD_LST = cdLst;
     item.ALIQ_ICMS = Variant(aliq);
+  }
+
+  // 0190
+  for (const std::string& u : unidadesItens) {
+    TDbQuery ins(db0);
+    ins.Add("insert into unidade (cd_prod, un_prod) values (\"\", \"" + db0.Escape(u) + "\")");
+    ins.ExecSQL();
+  }
+  qr1->Close();
+  qr1->Clear();
+  for (const char* l : {"select * from unidade", "where", "un_prod <> \"\"", "group by un_prod"}) qr1->Add(l);
+  qr1->Open();
+  for (qr1->First(); !qr1->Eof(); qr1->Next()) {
+    SetCaption("Registro 0190 - Unidades");
+    TRegistro0190& u = b0.Registro0190New();
+    u.UNID = qr1->FieldByName("un_prod").AsString();
+    u.DESCR = "DESCR: " + u.UNID;
   }
 
   // 0400

@@ -37,8 +37,8 @@ void TExtracaoBloco1::Executa() {
   for (const char* l : {"select",
                         "if(TRIM(ifnull(nfitem.cd_pis,\"\"))=\"\",produto.cd_pis,nfitem.cd_pis) as cd_pis,",
                         "if(TRIM(ifnull(nfitem.cd_cofins,\"\"))=\"\",produto.cd_cofins,nfitem.cd_cofins) as cd_cofins,",
-                        "empresa.nr_cgc, sum(tt_item) as total, count(nf.nr_nf) qtd_doc, nf.cd_serie, cfop.nr_cfop",
-                        "from nf", "left join nfitem on nfitem.nr_nf = nf.nr_nf",
+                        "empresa.nr_cgc, sum(tt_item) as total, count(distinct nf.cd_fil, nf.nr_nf) qtd_doc, nf.cd_serie, cfop.nr_cfop",
+                        "from nf", "left join nfitem on (nfitem.nr_nf = nf.nr_nf and nfitem.cd_fil = nf.cd_fil)",
                         "left join cfop on cfop.cd_cfop = nf.cd_cfop", "left join empresa on empresa.cd_loja = nf.nr_loja",
                         "left join produto on produto.cd_prod = nfitem.cd_prod"})
     qr1->Add(l);
@@ -56,7 +56,10 @@ void TExtracaoBloco1::Executa() {
   qr2->Clear();
   for (const char* l : {"select", "produto.cd_pis as cd_pis,", "produto.cd_cofins as cd_cofins,",
                         "sum(ze15.vl_total) as total,", "empresa.nr_cgc,", "cfop.nr_cfop,",
-                        "count(ze14.nr_coo) as qtd_cupom", "from ze14", "left join ze15 on ze15.nr_coo = ze14.nr_coo",
+                        "count(distinct ze14.nr_fab, ze14.dt_mov, ze14.nr_coo) as qtd_cupom", "from ze14",
+                        // A coupon number repeats across printers and days; cancelled items sold nothing.
+                        "left join ze15 on (ze15.nr_coo = ze14.nr_coo and ze15.nr_fab = ze14.nr_fab and "
+                        "ze15.dt_mov = ze14.dt_mov and ze15.sn_canc = 'N')",
                         "left join empresa on empresa.cd_loja = ze14.nr_loja",
                         "left join produto on produto.cd_prod = ze15.cd_prod",
                         "left join cfop on cfop.cd_cfop = produto.cd_cfop"})

@@ -56,6 +56,7 @@ void TExtracaoBlocoA::Executa() {
     auto valor = [&](const char* nome) { return qr1->FieldByName(nome).AsFloat(); };
     SetCaption("Registro A010: " + ShortDate(campo("dt_entrada").AsDate()) + " " + campo("cd_forn").AsString() +
                " " + campo("nr_nf").AsString());
+    Lendo("NF de serviço tomado", campo("nr_nf").AsString(), campo("cd_fil").AsString());
     TRegistroA100& a100 = ba.RegistroA100New();
     a100.IND_OPER = TVornIndOper::itoContratado;
     a100.IND_EMIT = TVornIndEmit::iedfProprio;
@@ -94,6 +95,7 @@ void TExtracaoBlocoA::Executa() {
     for (qr2->First(); !qr2->Eof(); qr2->Next(), ++item) {
       auto it = [&](const char* nome) { return qr2->FieldByName(nome); };
       SetCaption("Registro A170 Entradas: " + ZeroEsquerdaInt(item, 4) + " " + it("cd_serv").AsString());
+      LendoItem(item, it("cd_serv").AsString());
       TRegistroA170& a170 = ba.RegistroA170New();
       const double total = it("tt_item").AsFloat();
       a170.NUM_ITEM = item;
@@ -154,6 +156,7 @@ void TExtracaoBlocoA::Executa() {
     auto campo = [&](const char* nome) { return qr1->FieldByName(nome); };
     SetCaption("Registro A010: " + ShortDate(campo("dt_emis").AsDate()) + " " + campo("cd_cli").AsString() + " " +
                campo("nr_nfse").AsString());
+    Lendo("NFS-e", campo("nr_nfse").AsString(), campo("cd_fil").AsString());
     TRegistroA100& a100 = ba.RegistroA100New();
     const double liquido = campo("vl_liquido").AsFloat();
     const double descontoNota = campo("vl_descincondicional").AsFloat();
@@ -189,7 +192,8 @@ void TExtracaoBlocoA::Executa() {
       qr2->Add(l);
     qr2->Add("nfseitem.nr_rps = \"" + db0.Escape(campo("nr_rps").AsString()) + "\"");
     qr2->Add("and");
-    qr2->Add("nfseitem.cd_fil = \"" + db0.Escape(campo("nr_loja").AsString()) + "\"");
+    // By the branch code, as the header is keyed: the store number may be written differently.
+    qr2->Add("nfseitem.cd_fil = \"" + db0.Escape(campo("cd_fil").AsString()) + "\"");
     qr2->Open();
     // The invoice's unconditional discount is shared among its items by their gross value.
     double brutoNota = 0;
@@ -199,10 +203,12 @@ void TExtracaoBlocoA::Executa() {
     for (qr2->First(); !qr2->Eof(); qr2->Next(), ++item) {
       auto it = [&](const char* nome) { return qr2->FieldByName(nome); };
       SetCaption("Registro A170 Saidas: " + ZeroEsquerdaInt(item, 4) + " " + it("cd_servico").AsString());
+      LendoItem(item, it("cd_serv").AsString());
       const double bruto = it("qt_serv").AsFloat() * it("vl_unit").AsFloat();
       TRegistroA170& a170 = ba.RegistroA170New();
       a170.NUM_ITEM = item;
-      a170.COD_ITEM = it("cd_servico").AsString();
+      // The product code block 0 lists (cd_servico is the service list code).
+      a170.COD_ITEM = it("cd_serv").AsString();
       a170.DESCR_COMPL = Utf8Left(it("nm_prod").AsString(), 50);
       a170.VL_ITEM = bruto;
       a170.VL_DESC = brutoNota != 0 ? descontoNota * bruto / brutoNota : 0.0;

@@ -56,6 +56,12 @@ long double TExtracaoBlocoC::TotalPisCofinsEntrada(TDbQuery& q, int tipo) {
   return total;
 }
 
+erp::TProdutoVariante TExtracaoBlocoC::SemCadastro(const std::string& cdProd) {
+  geracao_.Mensagem("AVISO: " + Onde("o produto \"" + cdProd +
+                                     "\" não está no cadastro de materiais; o item foi mantido com os seus valores"));
+  return ProdutoVariante(db0, cdProd);
+}
+
 bool TExtracaoBlocoC::TributacaoReal() const {
   try {
     return EmpresaInt("tp_tributacao") == 2;

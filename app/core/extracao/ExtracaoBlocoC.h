@@ -7,6 +7,7 @@
 // nfitem, produto, nfce, nfceitem, ze01, ze02, ze12, ze14, ze15, contascontabeis(reg).
 // Writes: m400800temp; nfce.vl_pis and nfce.vl_cofins.
 // Fills: C001, C010, C100, C110, C120, C170, C175, C400, C405, C481, C485, C500, C501, C505.
+#include "ConsultaErp.h"
 #include "DbScript.h"
 #include "Extracao.h"
 
@@ -33,6 +34,8 @@ private:
   // A document and its children are complete: when the file is written as the run goes, every
   // "Buffer Notas" documents go to the file, so the block's tree never holds the month.
   void DocumentoPronto();
+  // An item whose product is not registered: what block 0 lists for it, and a message.
+  erp::TProdutoVariante SemCadastro(const std::string& cdProd);
 
   bool liminar_ = false;
   std::vector<std::string> m400800_;  // rows of m400800temp, as SQL values

@@ -12,7 +12,7 @@ void TExtracaoBlocoC::Contas() {
                 "nfent.vl_prod,", "nfent.vl_nota,", "nfent.vl_desc,", "nfent.tp_frete,", "nfent.vl_bcicms,",
                 "nfent.vl_icms,", "nfent.vl_bcicmssub,", "nfent.vl_icmssub,", "nfent.vl_outras,", "nfent.vl_pis,",
                 "nfent.tx_pis2,", "nfent.vl_cofins,", "nfent.tx_cofins2,", "nfent.cd_cstnf,", "nfent.tx_icms,",
-                "nfent.tx_bscalcCT,", "nfent.cd_cstnf,", "nfent.tp_assinante,", "filial.nm_fil as nm_emp", "from nfent",
+                "nfent.tx_bscalcCT,", "nfent.cd_cstnf,", "nfent.tp_assinante,", "nfent.cd_fil,", "filial.nm_fil as nm_emp", "from nfent",
                 "left join filial on filial.cd_fil = nfent.cd_fil", "left join cfop on cfop.nr_cfop = nfent.nr_cfop",
                 "where"});
   qr1->Add("nfent.dt_entrada >= \"" + DataSQL(opcoes_.DataInicial) + "\"");
@@ -24,6 +24,7 @@ void TExtracaoBlocoC::Contas() {
   for (qr1->First(); !qr1->Eof(); qr1->Next()) {
     const TDbQuery& n = *qr1;
     SetCaption("C500 - Entradas: " + Txt(n, "nr_nf") + " " + Txt(n, "dt_emis"));
+    Lendo("conta de energia/água/gás", Txt(n, "nr_nf"), Txt(n, "cd_fil"));
     std::string sit = Txt(n, "cd_sitdoc");
     if (sit.empty()) sit = "00";
     TRegistroC500& c500 = bc.RegistroC500New();
@@ -36,7 +37,7 @@ void TExtracaoBlocoC::Contas() {
     } catch (const std::exception&) {
       c500.SUB = 0;
     }
-    c500.NUM_DOC = static_cast<int>(Inteiro(n, "nr_nf"));
+    c500.NUM_DOC = NumeroDocumento(n, "nr_nf");
     c500.DT_DOC = n.FieldByName("dt_emis").AsDate();
     c500.DT_ENT = n.FieldByName("dt_entrada").AsDate();
     c500.VL_DOC = Currency(Num(n, "vl_prod"));

@@ -23,6 +23,7 @@ void TExtracaoBlocoC::Cupons() {
   for (qr5->First(); !qr5->Eof(); qr5->Next()) {
     const std::string nrFab = Txt(*qr5, "nr_fab");
     SetCaption("Registro C400 " + Txt(*qr5, "nr_ecf") + " " + nrFab);
+    Lendo("ECF", nrFab, Txt(*qr5, "nr_loja"));
     TRegistroC400& c400 = bc.RegistroC400New();
     c400.COD_MOD = "2D";
     c400.ECF_MOD = Txt(*qr5, "tp_ecf");

@@ -52,6 +52,7 @@ void TExtracaoBlocoC::Entradas() {
     const TDbQuery& n = *qr1;
     const std::string nrNfent = Txt(n, "nr_nfent"), dtEntrada = Txt(n, "dt_entrada"), nrNf = Txt(n, "nr_nf");
     SetCaption("Registro C100 Entradas: " + dtEntrada + " " + Txt(n, "cd_forn") + " " + nrNf);
+    Lendo("NF de entrada", nrNf, Txt(n, "nr_loja"));
     const std::string tpMov = Txt(n, "sn_dev") == "1" ? "2" : "0";
     std::string sit = Txt(n, "cd_sitdoc");
     if (sit.empty()) sit = "00";
@@ -137,6 +138,7 @@ void TExtracaoBlocoC::Entradas() {
       ++i;
       const bool ultimo = i == total;
       const std::string cdProd = Txt(it, "cd_prod"), nrCfop = Txt(it, "nr_cfop"), cst = Txt(it, "cd_cst");
+      LendoItem(static_cast<int64_t>(i), cdProd);
       SetCaption("Registro C170 Entradas: " + ZeroEsquerdaInt(static_cast<int64_t>(i), 4) + " " + cdProd + " " +
                  nrCfop + " " + dtEntrada + " " + nrNf);
       const double v = Arredonda(2, Num(it, "qt_prod") * Num(it, "vl_compra"));
@@ -150,6 +152,11 @@ void TExtracaoBlocoC::Entradas() {
       c170.DESCR_COMPL = Txt(it, "nm_prod");
       c170.QTD = Num(it, "qt_prod");
       c170.UNID = Txt(it, "un_prod").empty() ? Txt(it, "un_prod2") : Txt(it, "un_prod");
+      if (it.FieldByName("nm_prod").IsNull()) {
+        const TProdutoVariante p = SemCadastro(cdProd);
+        c170.DESCR_COMPL = p.nome;
+        if (c170.UNID.empty()) c170.UNID = p.unidade.empty() ? "UN" : p.unidade;
+      }
       c170.VL_ITEM = RegraA(Currency(v), sProd, ultimo);
       c170.VL_DESC = RegraA(Currency(Arredonda(2, c170.VL_ITEM.ToDouble() * txDesc / 100)), sDesc, ultimo);
       c170.IND_MOV = TVornIndMovFisica::mfNao;

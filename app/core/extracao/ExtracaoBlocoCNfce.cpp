@@ -45,6 +45,7 @@ void TExtracaoBlocoC::Nfce() {
       return !qr1->Eof() && Txt(n, "nr_nfce") == nrNfce && Txt(n, "nr_serie") == serie && Txt(n, "cd_fil") == cdFil;
     };
     SetCaption("Registro C100 Saidas (65): " + serie + " " + Txt(n, "dt_saida") + " " + nrNfce);
+    Lendo("NFC-e", nrNfce + " série " + serie, loja);
     TRegistroC100& c100 = bc.RegistroC100New();
     const int64_t sit = Inteiro(n, "cd_sitdoc");
     if (sit >= 0 && sit <= 8) c100.COD_SIT = static_cast<TVornCodSit>(sit);
@@ -102,8 +103,8 @@ void TExtracaoBlocoC::Nfce() {
         c175.CFOP = g.cfop;
         c175.VL_OPR = g.opr;
         c175.VL_DESC = g.desc;
-        c175.CST_PIS = Cst<TVornCstPis>(StrToInt(g.cdPis), c175.CST_PIS);
-        const int64_t cst = StrToInt(g.cdPis);
+        const int64_t cst = StrToInt(g.cdPis, "cd_pis");
+        c175.CST_PIS = Cst<TVornCstPis>(cst, c175.CST_PIS);
         if (cst >= 4 && cst <= 9 && cdSitdoc == "00" && transmitida == "1")
           GravaM400800(3, g.cdProd, NumeroDe(c175.VL_OPR), g.cdPis);
         auto base = [&]() {
@@ -122,7 +123,7 @@ void TExtracaoBlocoC::Nfce() {
         }
         somaPis += NumeroDe(c175.VL_PIS);
         geracao_.vlpisM200 += NumeroDe(c175.VL_PIS);
-        c175.CST_COFINS = Cst<TVornCstCofins>(StrToInt(g.cdCofins), c175.CST_COFINS);
+        c175.CST_COFINS = Cst<TVornCstCofins>(StrToInt(g.cdCofins, "cd_cofins"), c175.CST_COFINS);
         if (g.txCofins > 0) {
           const long double b = base();
           c175.VL_BC_COFINS = Currency(b);
@@ -138,11 +139,16 @@ void TExtracaoBlocoC::Nfce() {
         c175.INFO_COMPL.clear();
         aberto = false;
       };
+      int64_t item = 0;
       for (; doDocumento(); qr1->Next()) {
         const TDbQuery& it = *qr1;
         if (it.FieldByName("nr_item").IsNull()) continue;  // an NFC-e without items
         comItens = true;
         const std::string cfop = Txt(it, "nr_cfop"), cdPis = Txt(it, "cd_pis");
+        // Checked on the item's own row, so that an error names it; its group uses them later.
+        LendoItem(++item, Txt(it, "cd_prod"));
+        StrToInt(cdPis, "cd_pis");
+        StrToInt(Txt(it, "cd_cofins"), "cd_cofins");
         const double txPis = Num(it, "tx_pis");
         const bool novaCfop = !aberto || cfop != g.cfop;
         const bool novoRun = novaCfop || cdPis != runPis;
@@ -171,6 +177,11 @@ void TExtracaoBlocoC::Nfce() {
         g.txCofins = Num(it, "tx_cofins");
       }
       fecha();
+      // The header's stored values are those of the previous run's write-back.
+      if (comItens) {
+        c100.VL_PIS = Currency(somaPis);
+        c100.VL_COFINS = Currency(somaCofins);
+      }
     }
     while (doDocumento()) qr1->Next();
 

@@ -54,7 +54,8 @@ void ItensEntrada(TDbConnection& db, TDbQuery& q, const std::string& nrNfent) {
              "material.nm_mat as nm_prod,", "material.nm_unid as un_prod2", "from nfentit",
              "left join material on material.cd_mat = nfentit.cd_mat", "where"});
   q.Add("nfentit.nr_nfent = \"" + db.Escape(nrNfent) + "\"");
-  Linhas(q, {"and", "nfentit.cd_mat = material.cd_mat", "order by nfentit.cd_cst,nfentit.nr_cfop,nfentit.tx_icmscred"});
+  // Items whose product is missing stay: they belong to the invoice's totals.
+  Linhas(q, {"order by nfentit.cd_cst,nfentit.nr_cfop,nfentit.tx_icmscred"});
   q.Open();
 }
 

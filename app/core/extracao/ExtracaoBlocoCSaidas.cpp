@@ -34,6 +34,7 @@ void TExtracaoBlocoC::Saidas() {
     std::string sit = Txt(n, "cd_sitdoc");
     if (sit.empty()) sit = "0";
     SetCaption("Registro C100 Saidas (55): " + dtEmis + " " + Txt(n, "cd_cli") + " " + nrNf);
+    Lendo("NF-e", nrNf, loja);
     const int64_t tipo = Inteiro(n, "tp_nf");
 
     TRegistroC100& c100 = bc.RegistroC100New();
@@ -102,8 +103,7 @@ void TExtracaoBlocoC::Saidas() {
     Linhas(*qr2, {"cfop.nr_cfop,", "cfop.sn_transest as sn_transest", "from nfitem",
                   "left join material on material.cd_mat = nfitem.cd_mat",
                   "left join cfop on cfop.cd_cfop = nfitem.cd_cfop",
-                  "LEFT JOIN nf ON nf.cd_fil = nfitem.cd_fil AND nf.nr_nf = nfitem.nr_nf", "where",
-                  "nfitem.cd_mat = material.cd_mat", "and"});
+                  "LEFT JOIN nf ON nf.cd_fil = nfitem.cd_fil AND nf.nr_nf = nfitem.nr_nf", "where"});
     qr2->Add("nfitem.nr_nf = \"" + db0.Escape(nrNf) + "\"");
     qr2->Add("and");
     qr2->Add("nfitem.cd_fil = \"" + db0.Escape(loja) + "\"");
@@ -117,6 +117,7 @@ void TExtracaoBlocoC::Saidas() {
       const bool ultimo = i == total;
       const std::string cdProd = Txt(it, "cd_prod"), nrCfop = Txt(it, "nr_cfop"), cdPis = Txt(it, "cd_pis"),
                         sitB = Txt(it, "sit_b");
+      LendoItem(static_cast<int64_t>(i), cdProd);
       SetCaption("Registro C170 Saidas (55): " + ZeroEsquerdaInt(static_cast<int64_t>(i), 4) + " " + cdProd + " " +
                  nrCfop + " " + nrNf + " " + dtEmis);
       const double tt = Num(it, "tt_item");
@@ -126,13 +127,18 @@ void TExtracaoBlocoC::Saidas() {
       c170.DESCR_COMPL = Txt(it, "nm_prod");
       c170.QTD = std::fabs(Num(it, "qt_prod"));
       c170.UNID = Txt(it, "un_prod");
+      if (it.FieldByName("nm_prod").IsNull()) {
+        const TProdutoVariante p = SemCadastro(cdProd);
+        c170.DESCR_COMPL = p.nome;
+        if (c170.UNID.empty()) c170.UNID = p.unidade.empty() ? "UN" : p.unidade;
+      }
       c170.VL_ITEM = RegraA(Currency(tt), sProd, ultimo);
       if (tpNf == "1" && sit == "00")
         for (const char* c : {"04", "05", "06", "07", "08", "09"})
           if (cdPis == c) GravaM400800(1, cdProd, c170.VL_ITEM.ToDouble(), cdPis);
       c170.VL_DESC = RegraA(Currency(Arredonda(2, c170.VL_ITEM.ToDouble() * d)), sDesc, ultimo);
       c170.IND_MOV = TVornIndMovFisica::mfNao;
-      c170.CST_ICMS = CstIcms(StrToInt(TiraAcentos(Txt(it, "sit_a") + sitB)), c170.CST_ICMS);
+      c170.CST_ICMS = CstIcms(StrToInt(TiraAcentos(Txt(it, "sit_a") + sitB), "cd_sita/cd_sitb"), c170.CST_ICMS);
       c170.CFOP = TiraAcentos(nrCfop);
       c170.COD_NAT = TiraAcentos(Empresa("cd_loja") + nrCfop);
 
@@ -179,7 +185,9 @@ void TExtracaoBlocoC::Saidas() {
       }
       vlPis = RegraB(vlPis, sPis, ultimo);
       c170.VL_PIS = vlPis;
-      geracao_.vlpisM200 += vlPis.ToExtended();
+      // A customer's return comes in on an own entry invoice: it is no sale.
+      const bool venda = c100.IND_OPER == TVornIndTipoOper::tpSaidaPrestacao;
+      if (venda) geracao_.vlpisM200 += vlPis.ToExtended();
 
       c170.CST_COFINS = Cst<TVornCstCofins>(Inteiro(it, "cd_cofins"), c170.CST_COFINS);
       const double txCofins = Num(it, "tx_cofins");
@@ -197,7 +205,7 @@ void TExtracaoBlocoC::Saidas() {
         vlCofins = Currency(0);
       vlCofins = RegraB(vlCofins, sCofins, ultimo);
       c170.VL_COFINS = vlCofins;
-      geracao_.vlcofinsM200 += vlCofins.ToExtended();
+      if (venda) geracao_.vlcofinsM200 += vlCofins.ToExtended();
       c170.COD_CTA = conta;
     }
     qr2->Close();

@@ -57,7 +57,8 @@ void TExtracaoBlocoD::Executa() {
                         "nfent.vl_bcicms,", "nfent.vl_icms,", "nfent.vl_pis,", "nfent.vl_cofins,", "nfent.vl_outras,",
                         "nfent.cd_cstnf,", "nfent.cd_pis2,", "nfent.tx_pis2,", "nfent.cd_cofins2,",
                         "nfent.tx_cofins2,", "nfent.tx_icms,", "nfent.tx_bscalcCT,", "nfent.cd_cstnf,",
-                        "filial.nm_fil as nm_emp", "from nfent", "left join filial on filial.cd_fil = nfent.cd_fil",
+                        "nfent.cd_fil,", "filial.nm_fil as nm_emp", "from nfent",
+                        "left join filial on filial.cd_fil = nfent.cd_fil",
                         "left join cfop on cfop.nr_cfop = nfent.nr_cfop", "where"})
     qr1->Add(l);
   periodo();
@@ -71,6 +72,7 @@ void TExtracaoBlocoD::Executa() {
     auto valor = [&](const char* nome) { return Currency(qr1->FieldByName(nome).AsFloat()); };
     SetCaption("D100 - Entradas: " + campo("nr_nf").AsString() + " " + ShortDate(campo("dt_entrada").AsDate()) + " " +
                campo("cd_pis2").AsString());
+    Lendo("conhecimento de transporte", campo("nr_nf").AsString(), campo("cd_fil").AsString());
     const Currency nota = valor("vl_nota"), bcIcms = valor("vl_bcicms");
     TRegistroD100& d100 = bd.RegistroD100New();
     d100.IND_OPER = "0";
@@ -129,7 +131,7 @@ void TExtracaoBlocoD::Executa() {
                         "nfent.vl_bcicms,", "nfent.vl_icms,", "nfent.vl_bcicmssub,", "nfent.vl_icmssub,",
                         "nfent.vl_outras,", "nfent.vl_pis,", "nfent.vl_cofins,", "nfent.cd_cstnf,", "nfent.tx_icms,",
                         "nfent.tx_bscalcCT,", "nfent.cd_cstnf,", "nfent.cd_pis2,", "nfent.tx_pis2,",
-                        "nfent.cd_cofins2,", "nfent.tx_cofins2,", "nfent.tp_assinante,", "filial.nm_fil as nm_emp",
+                        "nfent.cd_cofins2,", "nfent.tx_cofins2,", "nfent.tp_assinante,", "nfent.cd_fil,", "filial.nm_fil as nm_emp",
                         "from nfent", "left join filial on filial.cd_fil = nfent.cd_fil",
                         "left join cfop on cfop.nr_cfop = nfent.nr_cfop", "where"})
     qr1->Add(l);
@@ -146,11 +148,9 @@ void TExtracaoBlocoD::Executa() {
     auto campo = [&](const char* nome) { return qr1->FieldByName(nome); };
     auto valor = [&](const char* nome) { return Currency(qr1->FieldByName(nome).AsFloat()); };
     SetCaption("D500 - Entradas: " + campo("nr_nf").AsString() + " " + ShortDate(campo("dt_emis").AsDate()));
+    Lendo("conta de comunicação", campo("nr_nf").AsString(), campo("cd_fil").AsString());
     const Currency nota = valor("vl_nota");
-    // The document number field holds an integer: a bigger one would be written wrong.
-    const int64_t numero = campo("nr_nf").AsInteger();
-    if (numero < 0 || numero > std::numeric_limits<int>::max())
-      throw Erro("'" + campo("nr_nf").AsString() + "' não é um valor inteiro válido para o campo nr_nf");
+    const int numero = erp::NumeroDocumento(*qr1, "nr_nf");
     TRegistroD500& d500 = bd.RegistroD500New();
     d500.IND_OPER = TVornIndOper::itoContratado;
     d500.IND_EMIT = TVornIndEmit::iedfTerceiro;
@@ -159,7 +159,7 @@ void TExtracaoBlocoD::Executa() {
     d500.COD_SIT = SituacaoDocumento(campo("cd_sitdoc").AsString());
     d500.SER = campo("cd_serie").AsString();
     d500.SUB = SubSerie(campo("cd_subserie").AsString());
-    d500.NUM_DOC = static_cast<int>(numero);
+    d500.NUM_DOC = numero;
     d500.DT_DOC = campo("dt_emis").AsDate();
     d500.DT_A_P = campo("dt_entrada").AsDate();
     d500.VL_DOC = nota;

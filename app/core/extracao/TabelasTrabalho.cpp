@@ -8,17 +8,29 @@ const std::string kSitDocNf =
 const std::string kSitDocNfce =
     "(nfce.cd_sitdoc<>\"02\" and nfce.cd_sitdoc<>\"03\" and nfce.cd_sitdoc<>\"04\" and nfce.cd_sitdoc<>\"05\")";
 
-void Unidade(TSqlLinhas& s) {
+// The documents each block writes, so that block 0 lists exactly the codes they use: purchases
+// only under the real-profit taxation, as block C reads them; own NF-e by issue date, transmitted
+// and not disabled; service invoices of the stock stores, as block A reads them.
+struct Documentos {
+  bool compras;  // block C reads purchase invoices
+  bool nfce;
+  bool cupons;
+};
+
+void Unidade(TSqlLinhas& s, const Documentos& d) {
   s({"create temporary table if not exists unidade(", "cd_prod varchar(60) default \"\",",
      "un_prod varchar(60) default \"\")"}).Fim();
   s("delete from unidade").Fim();
-  s({"insert into unidade select nfentit.cd_mat,nfentit.un_prod from nfentit",
-     "left join nfent on nfent.nr_nfent=nfentit.nr_nfent",
-     "left join material on material.cd_mat = nfentit.cd_mat",
-     "left join filial on filial.cd_fil = nfent.cd_fil", "left join cfop on cfop.nr_cfop = nfent.nr_cfop"})
-      .Where({s.Periodo1("nfent.dt_entrada"), {"nfent.sn_enc = \"1\""}, {"nfent.sn_nf = \"1\""},
-              {"nfent.sn_canc = \"0\""}, {"filial.sn_lojaestoque = \"1\""}, {"cfop.sn_efdcontrib = \"0\""}})
-      .Fim();
+  // The unit of a purchase item is its own, else its product's (as C170 writes it).
+  if (d.compras)
+    s({"insert into unidade select nfentit.cd_mat,if(TRIM(ifnull(nfentit.un_prod,\"\"))=\"\",material.nm_unid,nfentit.un_prod) from nfentit",
+       "left join nfent on nfent.nr_nfent=nfentit.nr_nfent",
+       "left join material on material.cd_mat = nfentit.cd_mat",
+       "left join filial on filial.cd_fil = nfent.cd_fil", "left join cfop on cfop.nr_cfop = nfent.nr_cfop"})
+        .Where({s.Periodo1("nfent.dt_entrada"), {"nfent.sn_enc = \"1\""}, {"nfent.sn_nf = \"1\""},
+                {"nfent.sn_canc = \"0\""}, {"filial.sn_lojaestoque = \"1\""}, {"cfop.sn_efdcontrib = \"0\""},
+                {"(nfent.cd_sitdoc<>\"02\" and nfent.cd_sitdoc<>\"03\" and nfent.cd_sitdoc<>\"04\" and nfent.cd_sitdoc<>\"05\")"}})
+        .Fim();
   s({"insert into unidade select nfentsv.cd_serv,nfentsv.un_prod from nfentsv",
      "left join nfent on nfent.nr_nfent=nfentsv.nr_nfent",
      "left join material on material.cd_mat = nfentsv.cd_serv",
@@ -30,42 +42,48 @@ void Unidade(TSqlLinhas& s) {
      "left join nf on (nf.nr_nf=nfitem.nr_nf and nf.cd_fil=nfitem.cd_fil)",
      "left join material on material.cd_mat = nfitem.cd_mat", "left join filial on filial.cd_fil=nf.cd_fil",
      "left join cfop on cfop.cd_cfop=nf.cd_cfop"})
-      .Where({s.Periodo1("nf.dt_saida"), {"nf.sn_transmitida = \"1\""}, {"nf.sn_inutil = \"0\""},
+      .Where({s.Periodo1("nf.dt_emis"), {"nf.sn_transmitida = \"1\""}, {"nf.sn_inutil = \"0\""},
               {"nf.sn_canc = \"0\""}, {"filial.sn_lojavenda = \"1\""}, {kSitDocNf}, {"cfop.sn_efdcontrib = \"0\""}})
       .Fim();
   s({"insert into unidade select nfseitem.cd_serv, material.nm_unid from nfseitem",
      "left join nfse on nfse.cd_fil = nfseitem.cd_fil and nfse.nr_rps = nfseitem.nr_rps",
      "left join material on material.cd_mat = nfseitem.cd_serv", "left join filial on filial.cd_fil = nfse.cd_fil"})
-      .Where({s.Entre("nfse.dt_emis"), {"nfse.cd_situacao = 4"}, {"nfse.sn_enc = 1"}, {"nfse.sn_canc = 0"},
-              {"filial.sn_lojavenda = 1"}})
+      .Where({s.Entre("nfse.dt_emis"), {"nfse.cd_situacao = 4"}, {"nfse.sn_enc = 1"}, {"filial.sn_lojaestoque = 1"}})
+      .Fim();
+  if (!d.cupons) return;
+  s({"insert into unidade select ze15.cd_prod,material.nm_unid from ze15",
+     "left join ze14 on (ze14.nr_coo=ze15.nr_coo and ze14.nr_fab=ze15.nr_fab and ze14.dt_mov=ze15.dt_mov)",
+     "left join ze12 on (ze12.nr_fab=ze15.nr_fab and ze12.dt_mov=ze15.dt_mov)",
+     "left join empresa on empresa.cd_loja = ze12.nr_loja", "left join material on material.cd_mat = ze15.cd_prod"})
+      .Where({s.Periodo1("ze15.dt_mov"), {"ze15.cd_prod <> \"\""}, {"ze14.sn_canc = \"N\""}, {"ze15.sn_canc = \"N\""},
+              {"empresa.sn_lojavenda = \"1\""}})
       .Fim();
 }
 
-void Natope(TSqlLinhas& s, bool individual, bool nfce) {
+// The natures of the C170 lines: the item's CFOP, of documents chosen by their header's CFOP.
+// NFC-e lines (C175) carry no nature.
+void Natope(TSqlLinhas& s, bool individual, const Documentos& d) {
   s({"create temporary table if not exists natope (", "cd_natope varchar(60) default \"\",",
      "nm_natope varchar(100) default \"\",", "nr_nf varchar(60) default \"\",", "dt_natope date)"})
       .Fim();
   s("delete from natope;");
   if (!individual) return;
-  s({"insert into natope select nfentit.nr_cfop,SUBSTRING(cfop.nm_cfop,1,30),SUBSTRING(nfent.nr_nf,1,6),nfent.dt_entrada from nfentit",
-     "left join nfent on nfent.nr_nfent = nfentit.nr_nfent", "left join cfop on cfop.nr_cfop = nfent.nr_cfop",
-     "left join filial on filial.cd_fil = nfent.cd_fil"})
-      .Where({s.Periodo2("nfent.dt_entrada"), {"nfent.sn_enc = \"1\""}, {"nfent.sn_nf = \"1\""},
-              {"nfent.sn_canc = \"0\""}, {"filial.sn_lojaestoque = \"1\""}, {"cfop.sn_efdcontrib = \"0\""}})
-      ("group by nfentit.nr_cfop")
-      .Fim();
+  if (d.compras)
+    s({"insert into natope select nfentit.nr_cfop,SUBSTRING(ifnull(cfopit.nm_cfop,cfop.nm_cfop),1,30),SUBSTRING(nfent.nr_nf,1,6),nfent.dt_entrada from nfentit",
+       "left join nfent on nfent.nr_nfent = nfentit.nr_nfent", "left join cfop on cfop.nr_cfop = nfent.nr_cfop",
+       "left join cfop cfopit on cfopit.nr_cfop = nfentit.nr_cfop",
+       "left join filial on filial.cd_fil = nfent.cd_fil"})
+        .Where({s.Periodo2("nfent.dt_entrada"), {"nfent.sn_enc = \"1\""}, {"nfent.sn_nf = \"1\""},
+                {"nfent.sn_canc = \"0\""}, {"filial.sn_lojaestoque = \"1\""}, {"cfop.sn_efdcontrib = \"0\""},
+                {"(nfent.cd_sitdoc<>\"02\" and nfent.cd_sitdoc<>\"03\" and nfent.cd_sitdoc<>\"04\" and nfent.cd_sitdoc<>\"05\")"}})
+        ("group by nfentit.nr_cfop")
+        .Fim();
   s({"insert into natope select cfop.nr_cfop,SUBSTRING(cfop.nm_cfop,1,30),SUBSTRING(nf.nr_nf,1,6),nf.dt_emis from nfitem",
      "left join nf on (nf.nr_nf=nfitem.nr_nf and nf.cd_fil=nfitem.cd_fil)",
-     "left join cfop on cfop.cd_cfop = nfitem.cd_cfop", "left join filial on filial.cd_fil=nf.cd_fil"})
-      .Where({s.Periodo2("nf.dt_saida"), {"nf.sn_transmitida = \"1\""}, {"nf.sn_inutil = \"0\""},
-              {"nf.sn_canc = \"0\""}, {"filial.sn_lojavenda = \"1\""}, {kSitDocNf}, {"cfop.sn_efdcontrib = \"0\""}})
-      ("group by cfop.nr_cfop")
-      .Fim();
-  if (!nfce) return;
-  s({"insert into natope select cfop.nr_cfop,SUBSTRING(cfop.nm_cfop,1,30),SUBSTRING(nfceitem.nr_nfce,1,6),nfce.dt_emis from nfceitem",
-     "left join nfce on (nfce.nr_nfce=nfceitem.nr_nfce and nfce.cd_fil=nfceitem.cd_fil and nfce.nr_serie=nfceitem.nr_serie)",
-     "left join cfop on cfop.cd_cfop = nfceitem.cd_cfop", "left join filial on filial.cd_fil=nfce.cd_fil"})
-      .Where({s.Periodo2("nfce.dt_emis"), {"nfce.sn_transmitida = \"1\""}, {"filial.sn_lojavenda = \"1\""}})
+     "left join cfop on cfop.cd_cfop = nfitem.cd_cfop", "left join cfop cfopnf on cfopnf.cd_cfop = nf.cd_cfop",
+     "left join filial on filial.cd_fil=nf.cd_fil"})
+      .Where({s.Periodo2("nf.dt_emis"), {"nf.sn_transmitida = \"1\""}, {"nf.sn_inutil = \"0\""},
+              {"nf.sn_canc = \"0\""}, {"filial.sn_lojavenda = \"1\""}, {kSitDocNf}, {"cfopnf.sn_efdcontrib = \"0\""}})
       ("group by cfop.nr_cfop")
       .Fim();
 }
@@ -264,7 +282,9 @@ const char* kClienteCampos[] = {
     "if(cliente.tp_cli=\"F\",cliente.cd_cli,\"\"),cliente.nr_ie,cliente.cd_cid,cliente.nr_suframa,",
     "cliente.nm_end,cliente.nr_nro,\"\",cliente.nm_bai from cliente"};
 
-void Participantes(TSqlLinhas& s, bool nfce) {
+// The participants of A100, C100, C500, D100 and D500, from the same documents those registers
+// come from.
+void Participantes(TSqlLinhas& s, const Documentos& d) {
   s({"create temporary table if not exists participantes (", "cd_part varchar(60) default \"\",",
      "nm_part varchar(100) default \"\",", "cd_pais varchar(60) default \"\",", "nr_cnpj varchar(60) default \"\",",
      "nr_cpf varchar(60) default \"\",", "nr_ie varchar(60) default \"\",", "cd_cid varchar(60) default \"\",",
@@ -272,13 +292,16 @@ void Participantes(TSqlLinhas& s, bool nfce) {
      "nm_compl varchar(100) default \"\",", "nm_bai varchar(100) default \"\")"})
       .Fim();
   s("delete from participantes").Fim();
+  // Entries: goods (block C), communication (D500), transport (D100), utility bills (C500), services (A100).
   s({"insert ignore into participantes select",
      "forn.cd_forn,forn.nm_forn,forn.cd_pais,if(forn.tp_forn=\"J\",forn.cd_forn,\"\"),if(forn.tp_forn=\"F\",forn.cd_forn,\"\"),",
      "forn.nr_ie,forn.cd_cid,forn.nr_suframa,forn.nm_end,forn.nr_nro,\"\",forn.nm_bai from forn",
      "left join nfent on nfent.cd_forn = forn.cd_forn", "left join filial on filial.cd_fil = nfent.cd_fil",
      "left join cfop on cfop.nr_cfop = nfent.nr_cfop"})
       .Where({s.Periodo2("nfent.dt_entrada"), {"filial.sn_lojaestoque = \"1\""}, {"nfent.sn_enc = \"1\""},
-              {"nfent.sn_canc = \"0\""}, {"cfop.sn_efdcontrib = \"0\""}})
+              {"nfent.sn_canc = \"0\""}, {"cfop.sn_efdcontrib = \"0\""},
+              {d.compras ? "nfent.sn_nf in (\"1\",\"2\",\"3\",\"5\",\"6\")" : "nfent.sn_nf in (\"2\",\"3\",\"5\",\"6\")"},
+              {"(nfent.sn_nf <> \"2\" or nfent.cd_pis2 in (\"50\",\"51\",\"52\",\"53\",\"54\",\"55\",\"56\"))"}})
       .Fim();
   auto clientes = [&](const char* insert) {
     s(insert);
@@ -287,33 +310,29 @@ void Participantes(TSqlLinhas& s, bool nfce) {
   clientes("insert ignore into participantes select");
   s({"left join nf on nf.cd_cli = cliente.cd_cli", "left join filial on filial.cd_fil = nf.cd_fil",
      "left join cfop on cfop.cd_cfop = nf.cd_cfop"})
-      .Where({s.Periodo2("nf.dt_saida"), {"nf.sn_ok = \"1\""}, {kSitDocNf}, {"nf.sn_canc = \"0\""},
-              {"filial.sn_lojavenda = \"1\""}, {"cfop.sn_efdcontrib = \"0\""}})
+      .Where({s.Periodo2("nf.dt_emis"), {"nf.sn_transmitida = \"1\""}, {"nf.sn_inutil = \"0\""}, {kSitDocNf},
+              {"nf.sn_canc = \"0\""}, {"filial.sn_lojavenda = \"1\""}, {"cfop.sn_efdcontrib = \"0\""}})
       .Fim();
   clientes("insert into participantes select");
-  s({"left join nfse on nfse.nr_cpf_cnpj_tom = cliente.cd_cli", "left join filial on filial.cd_fil = nfse.cd_fil"});
+  s({"left join nfse on nfse.cd_cli = cliente.cd_cli", "left join filial on filial.cd_fil = nfse.cd_fil"});
   s("where ");
   for (const auto& l : s.Entre("nfse.dt_emis")) s(l);
-  s({"and", "nfse.sn_enc = 1", "and", "nfse.sn_canc = 0", "and", "filial.sn_lojavenda = 1"}).Fim();
-  clientes("insert ignore into participantes select");
-  s({"left join conhec on conhec.cd_tomador = cliente.cd_cli", "left join filial on filial.cd_fil = conhec.cd_fil",
-     "left join cfop on cfop.cd_cfop = conhec.cd_cfop"})
-      .Where({s.Periodo2("conhec.dt_emis"), {"conhec.sn_enc = \"1\""}, {"conhec.cd_sitdoc <> \"05\""},
-              {"conhec.sn_canc = \"0\""}, {"filial.sn_lojavenda = \"1\""}, {"cfop.sn_efdcontrib = \"0\""}})
-      .Fim();
-  if (!nfce) return;
+  s({"and", "nfse.sn_enc = 1", "and", "nfse.cd_situacao = 4", "and", "filial.sn_lojaestoque = 1"}).Fim();
+  if (!d.nfce) return;
+  const std::string nfceLida = "(nfce.sn_transmitida=\"1\" or nfce.sn_inutil=\"1\" or nfce.sn_canc=\"1\")";
   clientes("insert ignore into participantes select");
   s({"left join nfce on nfce.cd_cli = cliente.cd_cli", "left join filial on filial.cd_fil = nfce.cd_fil",
      "left join cfop on cfop.cd_cfop = nfce.cd_cfop"})
-      .Where({s.Periodo2("nfce.dt_emis"), {"filial.sn_lojavenda = \"1\""}, {kSitDocNfce}, {"cfop.sn_efdcontrib = \"0\""}})
+      .Where({s.Periodo2("nfce.dt_emis"), {nfceLida}, {"filial.sn_lojavenda = \"1\""}, {kSitDocNfce},
+              {"cfop.sn_efdcontrib = \"0\""}})
       .Fim();
   s({"insert ignore into participantes select",
      "nfce.cd_cli,if(nfce.nm_cli=\"\",\"CONSUMIDOR FINAL\",nfce.nm_cli),\"1058\",if(length(nfce.cd_cli)=14,nfce.cd_cli,\"\"),",
      "if(length(nfce.cd_cli)=11,nfce.cd_cli,\"\"),\"\",\"2408003\",\"\",",
      "if(nfce.nm_end=\"\",\"ENDERECO\",nfce.nm_end),if(nfce.nr_nro=\"\",\"SN\",nfce.nr_nro),\"\",if(nfce.nm_bairro=\"\",\"BAIRRO\",nfce.nm_bairro) from nfce",
      "left join filial on filial.cd_fil = nfce.cd_fil", "left join cfop on cfop.cd_cfop = nfce.cd_cfop"})
-      .Where({s.Periodo2("nfce.dt_emis"), {"filial.sn_lojavenda = \"1\""}, {kSitDocNfce}, {"nfce.cd_cli<>\"\""},
-              {"cfop.sn_efdcontrib = \"0\""}})
+      .Where({s.Periodo2("nfce.dt_emis"), {nfceLida}, {"filial.sn_lojavenda = \"1\""}, {kSitDocNfce},
+              {"nfce.cd_cli<>\"\""}, {"cfop.sn_efdcontrib = \"0\""}})
       .Fim();
 }
 }  // namespace
@@ -322,6 +341,12 @@ void TTabelasTrabalho::Executa() {
   const TDateTime ini = opcoes_.DataInicial, fin = opcoes_.DataFinal;
   const bool individual = opcoes_.Apuracao == 1;
   const bool nfce = opcoes_.IncluiNfce;
+  bool real = false;
+  try {
+    real = EmpresaInt("tp_tributacao") == 2;
+  } catch (const std::exception&) {
+  }
+  const Documentos docs{real, nfce, opcoes_.IncluiCupomFiscal};
   auto roda = [&](const char* caption, auto build) {
     SetCaption(caption);
     TSqlLinhas s(ini, fin);
@@ -331,8 +356,8 @@ void TTabelasTrabalho::Executa() {
     z1->Add("commit;");
     z1->Execute();
   };
-  roda("Aguarde... Criando Arquivo Temporario Unidade", [](TSqlLinhas& s) { Unidade(s); });
-  roda("Aguarde... Criando Arquivo Temporario NatOpe", [&](TSqlLinhas& s) { Natope(s, individual, nfce); });
+  roda("Aguarde... Criando Arquivo Temporario Unidade", [&](TSqlLinhas& s) { Unidade(s, docs); });
+  roda("Aguarde... Criando Arquivo Temporario NatOpe", [&](TSqlLinhas& s) { Natope(s, individual, docs); });
   roda("Aguarde... Criando Arquivo Temporario C490", [](TSqlLinhas& s) { C490(s); });
   try {
     roda("Aguarde... Criando Arquivo Temporario M400 e M800", [&](TSqlLinhas& s) { M400800(s, nfce); });
@@ -351,7 +376,7 @@ void TTabelasTrabalho::Executa() {
     qr1->Add(l);
   qr1->Open();
   try {
-    roda("Aguarde... Criando Arquivo Temporario Participantes", [&](TSqlLinhas& s) { Participantes(s, nfce); });
+    roda("Aguarde... Criando Arquivo Temporario Participantes", [&](TSqlLinhas& s) { Participantes(s, docs); });
   } catch (const EDatabaseError& e) {
     geracao_.Script(z1->Text());
     geracao_.Aviso(e.what());

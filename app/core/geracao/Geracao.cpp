@@ -42,7 +42,7 @@ void TGeracao::Falha(const std::string& texto) {
 
 void TGeracao::CriandoTabelas(const TRunOptions& o) {
   for (const std::string& m : IndicesFaltando(db_)) Mensagem(m);
-  TTabelasTrabalho(o, *this).Executa();
+  Extrai(TTabelasTrabalho(o, *this));
 }
 
 void TGeracao::Inicio(const TRunOptions& o) {
@@ -62,21 +62,21 @@ void TGeracao::Inicio(const TRunOptions& o) {
 }
 
 void TGeracao::Bloco0(const TRunOptions& o) {
-  TExtracaoBloco0(o, *this).Executa();
+  Extrai(TExtracaoBloco0(o, *this));
   if (o.Concomitante) arquivo_.WriteBloco_0();
 }
 
 void TGeracao::BlocoA(const TRunOptions& o) {
-  TExtracaoBlocoA(o, *this).Executa();
+  Extrai(TExtracaoBlocoA(o, *this));
   if (o.Concomitante) arquivo_.WriteBloco_A(true);
 }
 
 bool TGeracao::BlocoC(const TRunOptions& o) {
   if (o.Apuracao == TListasGeracao::kApuracaoConsolidada &&
       o.Criterio == TListasGeracao::kCriterioConsolidadoCompetencia) {
-    TExtracaoBlocoCConsolidado(o, *this).Executa();
+    Extrai(TExtracaoBlocoCConsolidado(o, *this));
   } else if (o.Apuracao == TListasGeracao::kApuracaoIndividual && o.Criterio == TListasGeracao::kCriterioDetalhado) {
-    TExtracaoBlocoC(o, *this).Executa();
+    Extrai(TExtracaoBlocoC(o, *this));
   } else {
     arquivo_.Bloco_C.RegistroC001().IND_MOV = TVornIndMov::imSemDados;
     return false;
@@ -86,24 +86,24 @@ bool TGeracao::BlocoC(const TRunOptions& o) {
 }
 
 void TGeracao::BlocoD(const TRunOptions& o) {
-  TExtracaoBlocoD(o, *this).Executa();
+  Extrai(TExtracaoBlocoD(o, *this));
   if (o.Concomitante) arquivo_.WriteBloco_D();
 }
 
 void TGeracao::SemBlocoD() { arquivo_.Bloco_D.RegistroD001().IND_MOV = TVornIndMov::imSemDados; }
 
 void TGeracao::BlocoF(const TRunOptions& o) {
-  TExtracaoBlocoF(o, *this).Executa();
+  Extrai(TExtracaoBlocoF(o, *this));
   if (o.Concomitante) arquivo_.WriteBloco_F();
 }
 
 void TGeracao::BlocoM(const TRunOptions& o) {
-  TExtracaoBlocoM(o, *this).Executa();
+  Extrai(TExtracaoBlocoM(o, *this));
   if (o.Concomitante) arquivo_.WriteBloco_M();
 }
 
 void TGeracao::Bloco1(const TRunOptions& o) {
-  TExtracaoBloco1(o, *this).Executa();
+  Extrai(TExtracaoBloco1(o, *this));
   if (o.Concomitante) arquivo_.WriteBloco_1();
 }
 
