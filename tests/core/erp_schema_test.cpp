@@ -164,6 +164,7 @@ TEST(ErpSchema, WorkingTableScriptsRunAndFindRows) {
   settings.PastaUsuario = dir.path().string();
   TFrmVUDIRozAzezav frm(host, settings);
   ASSERT_TRUE(frm.FormCreate());
+  frm.FormShow();  // the first store chosen: its taxation says whether purchases are read
   frm.DateEdit1.Date = EncodeDate(2024, 3, 1);
   frm.DateEdit2.Date = EncodeDate(2024, 3, 31);
   TDbConnection& db = frm.db0;  // the temporary tables live on the window's connection

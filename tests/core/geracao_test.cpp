@@ -126,9 +126,10 @@ TEST_F(GeracaoFixture, CompletedFileIsCheckedAndItsFindingsListed) {
     const TResultadoValidacao deNovo = ValidaArquivoEfd(o.Arquivo);
     EXPECT_EQ(r.Erros, deNovo.Erros);
     EXPECT_EQ(r.Avisos, deNovo.Avisos);
-    std::vector<std::string> validacao = MensagensValidacao(deNovo);
-    validacao.insert(validacao.begin(), DoRun(mensagens).begin(), DoRun(mensagens).end());
-    EXPECT_EQ(mensagens, validacao);
+    std::vector<std::string> esperadas = DoRun(mensagens);
+    const std::vector<std::string> validacao = MensagensValidacao(deNovo);
+    esperadas.insert(esperadas.end(), validacao.begin(), validacao.end());
+    EXPECT_EQ(mensagens, esperadas);
     // Found today on the fixture month: the layout-version-320 file of March 2024 lacks block I.
     EXPECT_NE(std::find(mensagens.begin(), mensagens.end(),
                         "(VALIDAÇÃO) arquivo, I001: bloco I ausente: obrigatório em períodos a partir de 01/01/2014"),
@@ -147,7 +148,10 @@ TEST_F(GeracaoFixture, CheckListsAgainAndCanBeTurnedOff) {
   ASSERT_FALSE(primeira.empty());
   mensagens.clear();
   g->Valida(o);
-  EXPECT_EQ(mensagens, primeira);
+  // The check's lines again, without the run's own messages.
+  std::vector<std::string> daValidacao;
+  std::copy_if(primeira.begin(), primeira.end(), std::back_inserter(daValidacao), DaValidacao);
+  EXPECT_EQ(mensagens, daValidacao);
 
   // The file changed on disk: the new content is what is checked.
   std::ofstream(o.Arquivo, std::ios::binary | std::ios::trunc) << "|0000|006|\r\n";

@@ -29,7 +29,7 @@ std::string CstInformado(const std::string& cst, const std::string& produto, con
 int CfopInteiro(const std::string& nrCfop, const std::string& produto, const char* registro) {
   try {
     return static_cast<int>(StrToInt(TiraAcentos(nrCfop)));
-  } catch (const Erro&) {
+  } catch (const EValorInvalido&) {
     throw Erro("CFOP '" + nrCfop + "' do produto " + produto + " no registro " + registro +
                " não é um valor inteiro válido");
   }
