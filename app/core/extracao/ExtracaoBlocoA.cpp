@@ -128,6 +128,7 @@ void TExtracaoBlocoA::Executa() {
         a170.VL_COFINS = 0.0;
       }
       a170.COD_CTA = conta;
+      geracao_.Apuracao.Soma(a170);
     }
     qr2->Close();
   }
@@ -238,6 +239,7 @@ void TExtracaoBlocoA::Executa() {
       }
       a170.COD_CTA = conta;
       a170.COD_CCUS.clear();
+      geracao_.Apuracao.Soma(a170);
     }
     qr2->Close();
   }

@@ -53,6 +53,7 @@ void TExtracaoBlocoC::Contas() {
     c501.ALIQ_PIS = Currency(Num(n, "tx_pis2"));
     c501.VL_PIS = Currency(Arredonda(2, (c501.VL_BC_PIS * c501.ALIQ_PIS).ToDouble() / 100));
     c501.COD_CTA = ContaContabilMov("C501", "0");
+    geracao_.Apuracao.Soma(c501);
 
     TRegistroC505& c505 = bc.RegistroC505New();
     c505.CST_COFINS = Cst<TVornCstCofins>(50, c505.CST_COFINS);
@@ -61,6 +62,7 @@ void TExtracaoBlocoC::Contas() {
     c505.ALIQ_COFINS = Currency(Num(n, "tx_cofins2"));
     c505.VL_COFINS = Currency(Arredonda(2, (c505.VL_BC_COFINS * c505.ALIQ_COFINS).ToDouble() / 100));
     c505.COD_CTA = ContaContabilMov("C505", "0");
+    geracao_.Apuracao.Soma(c505);
   }
   qr1->Close();
 }

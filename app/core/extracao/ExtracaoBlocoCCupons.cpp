@@ -99,6 +99,7 @@ void TExtracaoBlocoC::Cupons() {
             }
             r.COD_ITEM = prod;
             r.COD_CTA = contaC481;
+            geracao_.Apuracao.Soma(r);
           } else {
             TRegistroC485& r = bc.RegistroC485New();
             const int64_t c = StrToInt(codigo);
@@ -113,6 +114,7 @@ void TExtracaoBlocoC::Cupons() {
             }
             r.COD_ITEM = prod;
             r.COD_CTA = contaC485;
+            geracao_.Apuracao.Soma(r);
           }
           aberto = false;
         };

@@ -137,6 +137,7 @@ void TExtracaoBlocoC::Nfce() {
         geracao_.vlcofinsM200 += NumeroDe(c175.VL_COFINS);
         c175.COD_CTA = contaC175;
         c175.INFO_COMPL.clear();
+        geracao_.Apuracao.Soma(c175, g.cdProd);
         aberto = false;
       };
       int64_t item = 0;

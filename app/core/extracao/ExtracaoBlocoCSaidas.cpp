@@ -207,6 +207,7 @@ void TExtracaoBlocoC::Saidas() {
       c170.VL_COFINS = vlCofins;
       if (venda) geracao_.vlcofinsM200 += vlCofins.ToExtended();
       c170.COD_CTA = conta;
+      geracao_.Apuracao.Soma(c170);
     }
     qr2->Close();
     DocumentoPronto();

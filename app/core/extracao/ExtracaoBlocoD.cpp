@@ -109,6 +109,7 @@ void TExtracaoBlocoD::Executa() {
     d101.ALIQ_PIS = valor("tx_pis2");
     d101.VL_PIS = Credito(d101.VL_BC_PIS, d101.ALIQ_PIS);
     d101.COD_CTA = conta("D101", "0");
+    geracao_.Apuracao.Soma(d101);
 
     TRegistroD105& d105 = bd.RegistroD105New();
     d105.IND_NAT_FRT = TVornNaturezaFrtContratado::nfcCompraGeraCred;
@@ -120,6 +121,7 @@ void TExtracaoBlocoD::Executa() {
     d105.ALIQ_COFINS = valor("tx_cofins2");
     d105.VL_COFINS = Credito(d105.VL_BC_COFINS, d105.ALIQ_COFINS);
     d105.COD_CTA = conta("D105", "0");
+    geracao_.Apuracao.Soma(d105);
   }
   qr1->Close();
 
@@ -182,6 +184,7 @@ void TExtracaoBlocoD::Executa() {
     d501.ALIQ_PIS = valor("tx_pis2");
     d501.VL_PIS = Credito(d501.VL_BC_PIS, d501.ALIQ_PIS);
     d501.COD_CTA = conta("D501", "4");
+    geracao_.Apuracao.Soma(d501);
 
     TRegistroD505& d505 = bd.RegistroD505New();
     d505.CST_COFINS = CstCofinsDeTexto(campo("cd_cofins2").AsString());
@@ -191,6 +194,7 @@ void TExtracaoBlocoD::Executa() {
     d505.ALIQ_COFINS = valor("tx_cofins2");
     d505.VL_COFINS = Credito(d505.VL_BC_COFINS, d505.ALIQ_COFINS);
     d505.COD_CTA = conta("D505", "4");
+    geracao_.Apuracao.Soma(d505);
   }
   qr1->Close();
 }

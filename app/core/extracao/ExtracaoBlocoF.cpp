@@ -68,6 +68,7 @@ void TExtracaoBlocoF::Executa() {
       r.COD_CTA = conta;
       r.COD_CCUS.clear();
       r.DESC_BEM_IMOB.clear();
+      geracao_.Apuracao.Soma(r);
     }
   }
 }

@@ -53,6 +53,7 @@ void TGeracao::Inicio(const TRunOptions& o) {
   CriandoTabelas(o);
   vlpisM200 = 0;
   vlcofinsM200 = 0;
+  Apuracao.Limpa();
   if (o.Concomitante) {
     arquivo_.SetDT_INI(o.DataInicial);
     arquivo_.SetDT_FIN(o.DataFinal);

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "Apuracao.h"
 #include "ContasContabeis.h"
 #include "RetornoNfce.h"
 #include "Database.h"
@@ -76,6 +77,8 @@ public:
 
   // Handed from block C to block M: the sales PIS/COFINS of the individual documents.
   long double vlpisM200 = 0, vlcofinsM200 = 0;
+  // What blocks A, C, D and F wrote, for block M.
+  TApuracao Apuracao;
   TContador Contador;
   TContasContabeis Contas;
   // Block C's NFC-e PIS/COFINS, written to the ERP only once the file is complete.
