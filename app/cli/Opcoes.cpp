@@ -170,6 +170,14 @@ const std::vector<TDef>& Definicoes() {
       {"--f120", nullptr, "inclui F120 (crédito de depreciação)",
        [](TOpcoes& o, const std::string&) { o.F120 = true; }},
       {"--sem-f120", nullptr, "não inclui F120 (padrão)", [](TOpcoes& o, const std::string&) { o.F120 = false; }},
+      {"--bloco-m", "apurado|tabelas",
+       "contribuições do bloco M pelos registros gravados nos blocos A, C, D e F (apurado, padrão) ou pelas "
+       "tabelas de trabalho e totais do bloco C (tabelas: Bloco M pelas tabelas de trabalho)",
+       [](TOpcoes& o, const std::string& v) {
+         if (v == "apurado") o.BlocoMTabelas = false;
+         else if (v == "tabelas") o.BlocoMTabelas = true;
+         else Invalido("--bloco-m", v, "esperado apurado ou tabelas");
+       }},
       {"--receita-m205", "CÓDIGO", "Código da Receita (M205) (padrão: o do regime da loja)",
        [](TOpcoes& o, const std::string& v) { o.ReceitaM205 = SeisDigitos("--receita-m205", v); }},
       {"--receita-m605", "CÓDIGO", "Código da Receita (M605) (padrão 585601)",

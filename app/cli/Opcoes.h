@@ -40,6 +40,7 @@ struct TOpcoes {
   std::optional<int> Apuracao;                        // item of "Indicador da Apuração..."
   std::optional<TDateTime> De, Ate;
   std::optional<bool> Concomitante, NFCe, CupomFiscal, F120;
+  std::optional<bool> BlocoMTabelas;  // --bloco-m tabelas
 };
 
 // Throws EOpcaoInvalida naming the option and the bad value.

@@ -136,6 +136,7 @@ TRunOptions Opcoes(const TOpcoes& o, const std::vector<TLinhaLoja>& lojas) {
   if (o.NFCe) r.IncluiNfce = *o.NFCe;
   if (o.CupomFiscal) r.IncluiCupomFiscal = *o.CupomFiscal;
   if (o.F120) r.IncluiF120 = *o.F120;
+  if (o.BlocoMTabelas) r.BlocoMTabelas = *o.BlocoMTabelas;
   if (o.ReceitaM205) r.ReceitaM205 = *o.ReceitaM205;
   if (o.ReceitaM605) r.ReceitaM605 = *o.ReceitaM605;
   if (o.Detalhamento) r.Detalhamento = ItemPorCodigo(L::Detalhamentos(), *o.Detalhamento);

@@ -75,6 +75,8 @@ void TFrmVUDIRozAzezav::CriaControles() {
   CheckBox7.Caption = "Inclui NFC-e";
   CheckBox7.Checked = true;
   CheckBox1.Caption = "Inclui F120";
+  cbBlocoMTabelas.Caption = "Bloco M pelas tabelas de trabalho";
+  cbBlocoMTabelas.Hint = "Bases das contribuições pelas tabelas de vendas e totais do bloco C,\ncomo nas versões anteriores, em vez dos registros gravados no arquivo";
   RadioGroup2.Caption = "Finalidade";
   RadioGroup2.Items = {"Remessa do Arquivo Original", "Remessa do Arquivo Substituto"};
   RadioGroup2.ItemIndex = 0;
@@ -241,6 +243,7 @@ TRunOptions TFrmVUDIRozAzezav::Opcoes() const {
   o.IncluiNfce = CheckBox7.Checked;
   o.IncluiCupomFiscal = CheckBox2.Checked;
   o.IncluiF120 = CheckBox1.Checked;
+  o.BlocoMTabelas = cbBlocoMTabelas.Checked;
   o.ReceitaM205 = Edit1.Text;
   o.ReceitaM605 = Edit2.Text;
   o.BufferLinhas = IntOr(edBufLinhas.Text, 0);

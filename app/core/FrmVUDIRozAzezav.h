@@ -76,6 +76,7 @@ public:
   TComboBox ComboBox1;
   TEdit edtFile, edBufLinhas, edBufNotas, edNotas, Edit1, Edit2;
   TCheckBox cbConcomitante, CheckBox1, CheckBox2, CheckBox3, CheckBox7;
+  TCheckBox cbBlocoMTabelas;  // "Bloco M pelas tabelas de trabalho"
   TRadioGroup RadioGroup1, RadioGroup2, RadioGroup3, RadioGroup4;
   TButton btnInicio, btnB_0, btnB_A, btnB_C, btnB_D, btnB_F, btnB_M, btnB_1, btnB_9, btnTXT, btnError, BitBtn1,
       SpeedButton1;

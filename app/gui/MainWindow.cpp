@@ -244,6 +244,7 @@ void MainWindow::CriaJanela() {
   linhaGeracao->addWidget(Caixa(f.CheckBox2, "CheckBox2"));
   linhaGeracao->addWidget(Caixa(f.CheckBox7, "CheckBox7"));
   linhaGeracao->addWidget(Caixa(f.CheckBox1, "CheckBox1"));
+  linhaGeracao->addWidget(Caixa(f.cbBlocoMTabelas, "cbBlocoMTabelas"));
   linhaGeracao->addWidget(Caixa(f.CheckBox3, "CheckBox3"));
   linhaGeracao->addStretch();
 

@@ -210,6 +210,7 @@ TEST(CliSemServidor, BadOptionsNameTheBadValue) {
       {login + std::vector<std::string>{"--criterio", "3"}, "s\n", "\"3\""},
       {login + std::vector<std::string>{"--detalhamento", "10"}, "s\n", "\"10\""},
       {login + std::vector<std::string>{"--apuracao", "mensal"}, "s\n", "\"mensal\""},
+      {login + std::vector<std::string>{"--bloco-m", "tabela"}, "s\n", "\"tabela\""},
       {login + std::vector<std::string>{"--buffer-linhas", "mil"}, "s\n", "\"mil\""},
       {login + std::vector<std::string>{"--porta", "70000"}, "s\n", "\"70000\""},
       {login + std::vector<std::string>{"--senha", "kivo123"}, "s\n", "--senha"},

@@ -6,10 +6,11 @@
 
 namespace {
 // "Inicio" and "Bloco 0" of store 001 for March 2024, then working tables and block C totals
-// shaped by the case, "Bloco M", "Bloco 1" and "Bloco 9".
+// shaped by the case, "Bloco M" by the working tables, "Bloco 1" and "Bloco 9".
 struct BlocoMExtracao : JanelaErp {
   void Inicia() {
     Open();
+    frm->cbBlocoMTabelas.Checked = true;
     frm->btnInicioClick();
     frm->btnB_0Click();
     for (const char* t : {"m100500", "m200600", "m400800temp"}) Exec(std::string("delete from ") + t);

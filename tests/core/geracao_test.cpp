@@ -10,6 +10,7 @@
 #include "Erro.h"
 #include "Geracao.h"
 #include "support/ErpDatabase.h"
+#include "support/OpcoesMarco2024.h"
 #include "support/TempDir.h"
 #include "validacao/FormatoValidacao.h"
 #include "validacao/ValidadorEfd.h"
@@ -18,18 +19,6 @@ namespace {
 std::string Conteudo(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-TRunOptions Marco2024(const std::vector<TLinhaLoja>& lojas, const std::string& arquivo) {
-  TRunOptions o;
-  for (const TLinhaLoja& l : lojas)
-    if (l.Texto("cd_loja") == "001") o.Loja = l;
-  o.DataInicial = EncodeDate(2024, 3, 1);
-  o.DataFinal = EncodeDate(2024, 3, 31);
-  o.Detalhamento = DetalhamentoDaLoja(o.Loja, static_cast<int>(TListasGeracao::Detalhamentos().size()));
-  o.ReceitaM205 = PadraoDaLoja(o.Loja).ReceitaM205;
-  o.Arquivo = arquivo;
-  return o;
 }
 
 bool DaValidacao(const std::string& m) { return m.rfind("(VALIDAÇÃO) ", 0) == 0; }
@@ -89,6 +78,41 @@ TEST(Geracao, FixtureMonthWithoutWindowMatchesTheStoredFile) {
   EXPECT_EQ(passos, (std::vector<int>{10, 20, 30, 40, 50, 60, 70, 80, 90, 100}));
   ASSERT_EQ(avisos.size(), 1u);
   EXPECT_EQ(avisos[0].rfind("Iniciou as ", 0), 0u);
+}
+
+// "Bloco M pelas tabelas de trabalho": block M as the working tables and block C's totals give
+// it, as files were written before block M was assessed from the detail records.
+TEST(Geracao, BlockMByTheWorkingTablesKeepsTheEarlierFigures) {
+  REQUIRE_ERP_SERVER();
+  ErpDatabase erp;
+  TempDir dir;
+  TDbConnection db(erp.CompanySettings());
+  db.Connect();
+  TGeracao g(db);
+  TRunOptions o = Marco2024(LeLojas(db), dir.File("efd.txt"));
+  o.BlocoMTabelas = true;
+  g.Arquivo().SetArquivo(o.Arquivo);
+  g.Todos(o);
+
+  std::string esperado = ReadErpFixture("expected/arquivo_loja001_2024-03.txt");
+  const std::pair<const char*, const char*> anteriores[] = {
+      {"|M100|101|0|2300,00|1,6500|0,00|0,0000|37,95|0,00|0,00|0,00|37,95|1|31,78|6,17|",
+       "|M100|101|0|2300,00|1,6500|0,00|0,0000|37,95|0,00|0,00|0,00|37,95|0|37,95|0,00|"},
+      {"|M200|31,78|31,78|", "|M200|15,29|15,29|"},
+      {"|M210|01|2034,00|2026,00|0,00|100,00|1926,00|1,6500|||31,78|0,00|0,00|0,00|0,00|31,78|",
+       "|M210|01|476,00|476,00|0,00|100,00|376,00|1,6500|0,000|0,0000|15,29|0,00|0,00|0,00|0,00|15,29|"},
+      {"|M500|101|0|2300,00|7,6000|0,00|0,0000|174,80|0,00|0,00|0,00|174,80|1|157,78|17,02|",
+       "|M500|101|0|2300,00|7,6000|0,00|0,0000|174,80|0,00|0,00|0,00|174,80|0|174,80|0,00|"},
+      {"|M600|157,78|157,78|", "|M600|70,37|70,37|"},
+      {"|M610|01|2034,00|2026,00|50,00|0,00|2076,00|7,6000|||157,78|0,00|0,00|0,00|0,00|157,78|",
+       "|M610|01|490,00|476,00|50,00|0,00|526,00|7,6000|0,000|0,0000|36,18|0,00|0,00|0,00|0,00|36,18|"},
+  };
+  for (const auto& [atual, anterior] : anteriores) {
+    const size_t p = esperado.find(atual);
+    ASSERT_NE(p, std::string::npos) << atual;
+    esperado.replace(p, std::string(atual).size(), anterior);
+  }
+  EXPECT_EQ(Conteudo(o.Arquivo), esperado);
 }
 
 TEST(Geracao, StepsStopOnMissingChoices) {

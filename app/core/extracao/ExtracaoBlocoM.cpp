@@ -1,6 +1,7 @@
 // "Bloco M": assessment of PIS and COFINS. Credits from the credit base lines (M100/M105,
-// M500/M505), the contributions of the sales that block C totalled (M200/M205/M210/M215 and
-// their COFINS twins) and the revenues without contribution (M400/M410, M800/M810).
+// M500/M505); contributions and revenues without contribution either from what the run wrote
+// (ExtracaoBlocoMApuracao.cpp) or, under "Bloco M pelas tabelas de trabalho", from the sales
+// working tables and the block C totals (M200/M205/M210/M215, M400/M410 and their COFINS twins).
 #include <initializer_list>
 #include <utility>
 #include <vector>
@@ -78,6 +79,14 @@ std::vector<BaseCredito> BasesCredito(TDbQuery& q, const char* campoCst) {
   }
   q.Close();
   return bases;
+}
+
+// The credit of a group: its base at its rate, either rounded once to the cent from the exact
+// product or kept with four decimals as the working-table path always did.
+Currency Credito(const GrupoCredito& g, bool umArredondamento) {
+  if (!umArredondamento) return Currency(g.base * g.aliquota / 100);
+  const int64_t centavos = TApuracao::Contribuicao(TApuracao::Centavos(g.base), TApuracao::DezMilesimos(g.aliquota));
+  return Currency::FromRaw(centavos * 100);
 }
 
 const char* DescricaoCredito(TVornNatBcCred natureza) {
@@ -176,49 +185,54 @@ void PreencheNatureza(TRegistroM410& r, const std::string& natureza, long double
 }
 }  // namespace
 
+TExtracaoBlocoM::TExtracaoBlocoM(const TRunOptions& opcoes, TGeracao& geracao)
+    : TExtracao(opcoes, geracao),
+      loja_(db0.Escape(opcoes.CodigoLoja())),
+      ini_(DataSQL(opcoes.DataInicial)),
+      fin_(DataSQL(opcoes.DataFinal)) {}
+
 void TExtracaoBlocoM::Executa() {
   TBloco_M& bm = VornVUDIRozAzezav1.Bloco_M;
-  const std::string loja = db0.Escape(opcoes_.CodigoLoja());
-  const std::string ini = DataSQL(opcoes_.DataInicial), fin = DataSQL(opcoes_.DataFinal);
-
-  TDbQuery qremp(db0);
-  qremp.Add("select empresa.sn_liminarbcpis from empresa left join filial on filial.cd_loja = empresa.cd_loja "
-            "where filial.cd_fil = \"" + loja + "\"");
-  qremp.Open();
-  // Under the injunction the ICMS leaves the contribution base of the sales.
-  const bool liminar = !qremp.IsEmpty() && qremp.FieldByName("sn_liminarbcpis").AsInteger() == 1;
-  qremp.Close();
-
   TRegistroM001& m001 = bm.RegistroM001New();
   m001.IND_MOV = TVornIndMov::imComDados;
   SetCaption("M001");
+  const bool tabelas = opcoes_.BlocoMTabelas;
+  const long double creditoPis = CreditosPis(bm, !tabelas);
+  const long double creditoCofins = CreditosCofins(bm, !tabelas);
+  if (tabelas) ContribuicoesDasTabelas(bm, creditoPis, creditoCofins);
+  else ContribuicoesApuradas(bm);
+}
 
-  // Sums of both adjustment kinds of the base of one contribution (1 PIS, 2 COFINS).
-  auto totaisAjuste = [&](const char* apropriacao, long double& reducoes, long double& acrescimos) {
-    Linhas(*qr2, {"select", "if(cd_tipoajuste=0,sum(vl_ajuste),0) as vlajusteredu,",
-                  "if(cd_tipoajuste=1,sum(vl_ajuste),0) as vlajusteacres"});
-    qr2->Add("from ajustesBCpiscofins where nr_loja = \"" + loja + "\" and dt_ref between \"" + ini + "\" and \"" +
-             fin + "\"");
-    qr2->Add(std::string("and cd_apropriacao = ") + apropriacao);
-    qr2->Add("group by cd_tipoajuste");
-    qr2->Open();
-    reducoes = acrescimos = 0;
-    for (qr2->First(); !qr2->Eof(); qr2->Next()) {
-      reducoes += qr2->FieldByName("vlajusteredu").AsFloat();
-      acrescimos += qr2->FieldByName("vlajusteacres").AsFloat();
-    }
-    qr2->Close();
-  };
-  auto abreAjustes = [&](const char* apropriacao) {
-    Linhas(*qr3, {"select", "cd_tipoajuste,", "vl_ajuste,", "cd_ajuste,", "nr_documento,", "nm_descricao,", "dt_ref,",
-                  "cd_contacontabil,", "nr_cnpjestabelecimento,", "nm_infocomplementares", "from ajustesBCpiscofins"});
-    qr3->Add("where nr_loja = \"" + loja + "\"");
-    qr3->Add("and dt_ref between \"" + ini + "\" and \"" + fin + "\"");
-    qr3->Add(std::string("and cd_apropriacao = ") + apropriacao);
-    qr3->Open();
-  };
+// Sums of both adjustment kinds of the base of one contribution (1 PIS, 2 COFINS).
+void TExtracaoBlocoM::TotaisAjuste(const char* apropriacao, long double& reducoes, long double& acrescimos) {
+  Linhas(*qr2, {"select", "if(cd_tipoajuste=0,sum(vl_ajuste),0) as vlajusteredu,",
+                "if(cd_tipoajuste=1,sum(vl_ajuste),0) as vlajusteacres"});
+  qr2->Add("from ajustesBCpiscofins where nr_loja = \"" + loja_ + "\" and dt_ref between \"" + ini_ + "\" and \"" +
+           fin_ + "\"");
+  qr2->Add(std::string("and cd_apropriacao = ") + apropriacao);
+  qr2->Add("group by cd_tipoajuste");
+  qr2->Open();
+  reducoes = acrescimos = 0;
+  for (qr2->First(); !qr2->Eof(); qr2->Next()) {
+    reducoes += qr2->FieldByName("vlajusteredu").AsFloat();
+    acrescimos += qr2->FieldByName("vlajusteacres").AsFloat();
+  }
+  qr2->Close();
+}
 
-  // PIS credits.
+void TExtracaoBlocoM::AjustesBase(TBloco_M& bm, const char* apropriacao) {
+  Linhas(*qr3, {"select", "cd_tipoajuste,", "vl_ajuste,", "cd_ajuste,", "nr_documento,", "nm_descricao,", "dt_ref,",
+                "cd_contacontabil,", "nr_cnpjestabelecimento,", "nm_infocomplementares", "from ajustesBCpiscofins"});
+  qr3->Add("where nr_loja = \"" + loja_ + "\"");
+  qr3->Add("and dt_ref between \"" + ini_ + "\" and \"" + fin_ + "\"");
+  qr3->Add(std::string("and cd_apropriacao = ") + apropriacao);
+  qr3->Open();
+  const bool pis = std::string(apropriacao) == "1";
+  for (qr3->First(); !qr3->Eof(); qr3->Next()) PreencheAjusteBase(pis ? bm.RegistroM215New() : bm.RegistroM615New(), *qr3);
+  qr3->Close();
+}
+
+long double TExtracaoBlocoM::CreditosPis(TBloco_M& bm, bool umArredondamento) {
   long double creditoPis = 0;
   Linhas(*qr2, {"select", "nr_nf,", "dt_entrada,", "cd_prod,", "tx_desc,", "vl_item as ttitem,", "cd_cod as cd_pis,",
                 "tx_cod as tx_pis,", "cd_tpcred,", "cd_bccredito", "from m100500", "where", "tp_piscofins=\"1\"", "and",
@@ -233,7 +247,7 @@ void TExtracaoBlocoM::Executa() {
     r.ALIQ_PIS = static_cast<double>(g.aliquota);
     r.QUANT_BC_PIS = 0;
     r.ALIQ_PIS_QUANT = 0;
-    r.VL_CRED = Currency(g.base * g.aliquota / 100);
+    r.VL_CRED = Credito(g, umArredondamento);
     r.VL_AJUS_ACRES = Currency(0);
     r.VL_AJUS_REDUC = Currency(0);
     r.VL_CRED_DIF = Currency(0);
@@ -262,57 +276,12 @@ void TExtracaoBlocoM::Executa() {
       d.DESC_CRED = DescricaoCredito(d.NAT_BC_CRED);
     }
   }
+  return creditoPis;
+}
 
-  // PIS contribution.
-  Linhas(*qr1, {"select", "tp_doc,", "nr_nf,", "dt_nf,", "cd_prod,", "tx_desc,", "vl_icms,", "vl_item,", "vl_bc,",
-                "cd_codrec,", "cd_codcont,", "tx_cod,", "sn_lojaestoque,", "tp_piscofins", "from m200600", "where",
-                "tp_piscofins = \"1\"", "order by cd_prod"});
-  qr1->Open();
-  TRegistroM200& m200 = bm.RegistroM200New();
-  SetCaption("M200");
-  Consolida(m200, geracao_.vlpisM200, creditoPis);
-  if (m200.VL_CONT_NC_REC > Currency(0))
-    PreencheReceita(bm.RegistroM205New(), opcoes_.Detalhamento, opcoes_.ReceitaM205, m200.VL_CONT_NC_REC);
-
-  const Vendas pis = SomaVendas(*qr1, "vl_bc", liminar);
-  long double reducoes = 0, acrescimos = 0;
-  totaisAjuste("1", reducoes, acrescimos);
-  TRegistroM210& m210 = bm.RegistroM210New();
-  m210.COD_CONT = TVornCodCont::ccNaoAcumAliqBasica;
-  m210.VL_REC_BRT = Currency(pis.bruto);
-  m210.VL_BC_CONT = Currency(pis.base);
-  m210.VL_AJUS_ACRES_BC_PIS = Currency(acrescimos);
-  m210.VL_AJUS_REDUC_BC_PIS = Currency(reducoes);
-  m210.VL_BC_CONT_AJUS = m210.VL_BC_CONT + m210.VL_AJUS_ACRES_BC_PIS - m210.VL_AJUS_REDUC_BC_PIS;
-  m210.ALIQ_PIS = static_cast<double>(pis.aliquota);
-  m210.QUANT_BC_PIS = 0;
-  m210.ALIQ_PIS_QUANT = 0;
-  m210.VL_CONT_APUR = Currency(geracao_.vlpisM200);
-  m210.VL_AJUS_ACRES = Currency(0);
-  m210.VL_AJUS_REDUC = Currency(0);
-  m210.VL_CONT_DIFER = 0;
-  m210.VL_CONT_DIFER_ANT = 0;
-  m210.VL_CONT_PER = m210.VL_CONT_APUR + m210.VL_AJUS_ACRES - m210.VL_AJUS_REDUC;
-  if (reducoes > 0 || acrescimos > 0) {
-    abreAjustes("1");
-    for (qr3->First(); !qr3->Eof(); qr3->Next()) PreencheAjusteBase(bm.RegistroM215New(), *qr3);
-    qr3->Close();
-  }
-
-  // Revenues without contribution, by situation code and then by revenue nature; the same
-  // lines serve PIS (now) and COFINS (at the end).
-  const std::vector<ReceitaSemContribuicao> receitas = ReceitasSemContribuicao(*qr1, *qr2, db0);
-  const std::string contaM400 = ContaContabil("M400"), contaM410 = ContaContabil("M410");
-  for (const ReceitaSemContribuicao& rc : receitas) {
-    TRegistroM400& r = bm.RegistroM400New();
-    AtribuiCst(rc.cst, r.CST_PIS);
-    PreencheReceitaSemContribuicao(r, rc, contaM400);
-    for (const auto& [natureza, valor] : rc.naturezas)
-      PreencheNatureza(bm.RegistroM410New(), natureza, valor, contaM410);
-  }
-
-  // COFINS credits. Lines at rate 0 stay out of the details as they stay out of the credit,
-  // so that the M505 bases add up to their M500.
+// COFINS credits. Lines at rate 0 stay out of the details as they stay out of the credit, so
+// that the M505 bases add up to their M500.
+long double TExtracaoBlocoM::CreditosCofins(TBloco_M& bm, bool umArredondamento) {
   long double creditoCofins = 0;
   Linhas(*qr2, {"select", "tx_desc,", "vl_item as ttitem,", "cd_cod as cd_cofins,", "tx_cod as tx_cofins,",
                 "cd_tpcred,", "cd_bccredito", "from m100500", "where", "tp_piscofins = \"2\"", "and", "tx_cod>0",
@@ -327,7 +296,7 @@ void TExtracaoBlocoM::Executa() {
     r.ALIQ_COFINS = static_cast<double>(g.aliquota);
     r.QUANT_BC_COFINS = 0;
     r.ALIQ_COFINS_QUANT = 0;
-    r.VL_CRED = Currency(g.base * g.aliquota / 100);
+    r.VL_CRED = Credito(g, umArredondamento);
     r.VL_AJUS_ACRES = Currency(0);
     r.VL_AJUS_REDUC = Currency(0);
     r.VL_CRED_DIFER = Currency(0);
@@ -357,6 +326,63 @@ void TExtracaoBlocoM::Executa() {
       d.DESC_CRED = DescricaoCredito(d.NAT_BC_CRED);
     }
   }
+  return creditoCofins;
+}
+
+// The contributions as the working tables give them: bases from the sales lines of m200600,
+// totals from block C's running sums, revenues without contribution from m400800temp.
+void TExtracaoBlocoM::ContribuicoesDasTabelas(TBloco_M& bm, long double creditoPis, long double creditoCofins) {
+  TDbQuery qremp(db0);
+  qremp.Add("select empresa.sn_liminarbcpis from empresa left join filial on filial.cd_loja = empresa.cd_loja "
+            "where filial.cd_fil = \"" + loja_ + "\"");
+  qremp.Open();
+  // Under the injunction the ICMS leaves the contribution base of the sales.
+  const bool liminar = !qremp.IsEmpty() && qremp.FieldByName("sn_liminarbcpis").AsInteger() == 1;
+  qremp.Close();
+
+  // PIS contribution.
+  Linhas(*qr1, {"select", "tp_doc,", "nr_nf,", "dt_nf,", "cd_prod,", "tx_desc,", "vl_icms,", "vl_item,", "vl_bc,",
+                "cd_codrec,", "cd_codcont,", "tx_cod,", "sn_lojaestoque,", "tp_piscofins", "from m200600", "where",
+                "tp_piscofins = \"1\"", "order by cd_prod"});
+  qr1->Open();
+  TRegistroM200& m200 = bm.RegistroM200New();
+  SetCaption("M200");
+  Consolida(m200, geracao_.vlpisM200, creditoPis);
+  if (m200.VL_CONT_NC_REC > Currency(0))
+    PreencheReceita(bm.RegistroM205New(), opcoes_.Detalhamento, opcoes_.ReceitaM205, m200.VL_CONT_NC_REC);
+
+  const Vendas pis = SomaVendas(*qr1, "vl_bc", liminar);
+  long double reducoes = 0, acrescimos = 0;
+  TotaisAjuste("1", reducoes, acrescimos);
+  TRegistroM210& m210 = bm.RegistroM210New();
+  m210.COD_CONT = TVornCodCont::ccNaoAcumAliqBasica;
+  m210.VL_REC_BRT = Currency(pis.bruto);
+  m210.VL_BC_CONT = Currency(pis.base);
+  m210.VL_AJUS_ACRES_BC_PIS = Currency(acrescimos);
+  m210.VL_AJUS_REDUC_BC_PIS = Currency(reducoes);
+  m210.VL_BC_CONT_AJUS = m210.VL_BC_CONT + m210.VL_AJUS_ACRES_BC_PIS - m210.VL_AJUS_REDUC_BC_PIS;
+  m210.ALIQ_PIS = static_cast<double>(pis.aliquota);
+  m210.QUANT_BC_PIS = 0;
+  m210.ALIQ_PIS_QUANT = 0;
+  m210.VL_CONT_APUR = Currency(geracao_.vlpisM200);
+  m210.VL_AJUS_ACRES = Currency(0);
+  m210.VL_AJUS_REDUC = Currency(0);
+  m210.VL_CONT_DIFER = 0;
+  m210.VL_CONT_DIFER_ANT = 0;
+  m210.VL_CONT_PER = m210.VL_CONT_APUR + m210.VL_AJUS_ACRES - m210.VL_AJUS_REDUC;
+  if (reducoes > 0 || acrescimos > 0) AjustesBase(bm, "1");
+
+  // Revenues without contribution, by situation code and then by revenue nature; the same
+  // lines serve PIS (now) and COFINS (at the end).
+  const std::vector<ReceitaSemContribuicao> receitas = ReceitasSemContribuicao(*qr1, *qr2, db0);
+  const std::string contaM400 = ContaContabil("M400"), contaM410 = ContaContabil("M410");
+  for (const ReceitaSemContribuicao& rc : receitas) {
+    TRegistroM400& r = bm.RegistroM400New();
+    AtribuiCst(rc.cst, r.CST_PIS);
+    PreencheReceitaSemContribuicao(r, rc, contaM400);
+    for (const auto& [natureza, valor] : rc.naturezas)
+      PreencheNatureza(bm.RegistroM410New(), natureza, valor, contaM410);
+  }
 
   // COFINS contribution: the period's contribution as block C totalled it, and the one
   // recomputed from the sales lines as the detail's assessed amount.
@@ -371,7 +397,7 @@ void TExtracaoBlocoM::Executa() {
   if (m600.VL_CONT_NC_REC > Currency(0))
     PreencheReceita(bm.RegistroM605New(), opcoes_.Detalhamento, opcoes_.ReceitaM605, m600.VL_CONT_NC_REC);
 
-  totaisAjuste("2", reducoes, acrescimos);
+  TotaisAjuste("2", reducoes, acrescimos);
   TRegistroM610& m610 = bm.RegistroM610New();
   SetCaption("M610");
   m610.COD_CONT = TVornCodCont::ccNaoAcumAliqBasica;
@@ -389,11 +415,7 @@ void TExtracaoBlocoM::Executa() {
   m610.VL_CONT_DIFER = 0;
   m610.VL_CONT_DIFER_ANT = 0;
   m610.VL_CONT_PER = m610.VL_CONT_APUR + m610.VL_AJUS_ACRES - m610.VL_AJUS_REDUC;
-  if (reducoes > 0 || acrescimos > 0) {
-    abreAjustes("2");
-    for (qr3->First(); !qr3->Eof(); qr3->Next()) PreencheAjusteBase(bm.RegistroM615New(), *qr3);
-    qr3->Close();
-  }
+  if (reducoes > 0 || acrescimos > 0) AjustesBase(bm, "2");
 
   const std::string contaM800 = ContaContabil("M800"), contaM810 = ContaContabil("M810");
   for (const ReceitaSemContribuicao& rc : receitas) {

@@ -31,6 +31,9 @@ struct TRunOptions {
   int BufferLinhas = 1000, BufferNotas = 1000, NumNotas = 1000000;
   bool Concomitante = true;
   bool ValidaArquivo = true;          // check the file once it is complete
+  // "Bloco M pelas tabelas de trabalho": block M's contributions from the sales working tables
+  // and block C's totals instead of the detail records the run wrote.
+  bool BlocoMTabelas = false;
   std::string Arquivo;                // full path of the file
 
   std::string CodigoLoja() const { return Loja.Texto("cd_loja"); }
