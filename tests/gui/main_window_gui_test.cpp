@@ -183,6 +183,9 @@ void MainWindowGuiTest::stepByStepRun() {
   QVERIFY(!Find<QGroupBox>(janela, "RadioGroup2")->isEnabled());
   QCOMPARE(Find<QToolButton>(janela, "SpeedButton1")->toolTip(), QString("Consultas"));
   QVERIFY(Find<QCheckBox>(janela, "cbConcomitante")->toolTip().contains("Economizando memória."));
+  auto* blocoM = Find<QCheckBox>(janela, "cbBlocoMTabelas");
+  QCOMPARE(blocoM->text(), QString("Bloco M pelas tabelas de trabalho"));
+  QVERIFY(!blocoM->isChecked());
   auto* preview = Find<QPlainTextEdit>(janela, "memoTXT");
   QVERIFY(QFontInfo(preview->font()).fixedPitch());
   QCOMPARE(preview->lineWrapMode(), QPlainTextEdit::NoWrap);
