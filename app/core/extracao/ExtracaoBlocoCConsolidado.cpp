@@ -126,6 +126,7 @@ void TExtracaoBlocoCConsolidado::Vendas() {
       r.QUANT_BC_PIS = r.ALIQ_PIS_QUANT = Variant();
       r.VL_PIS = c.valor;
       r.COD_CTA = contaC181;
+      geracao_.Apuracao.Soma(r, cdProd);
       geracao_.vlpisM200 += c.valor.ToExtended();
     });
     ParaCadaLinha(*qr4, cdProd, [&](const TDbQuery& l) {
@@ -142,6 +143,7 @@ void TExtracaoBlocoCConsolidado::Vendas() {
       r.QUANT_BC_COFINS = r.ALIQ_COFINS_QUANT = Variant();
       r.VL_COFINS = c.valor;
       r.COD_CTA = contaC185;
+      geracao_.Apuracao.Soma(r, cdProd);
       geracao_.vlcofinsM200 += c.valor.ToExtended();
     });
   }
@@ -220,6 +222,7 @@ void TExtracaoBlocoCConsolidado::Compras() {
       r.QUANT_BC_PIS = r.ALIQ_PIS_QUANT = Variant();
       r.VL_PIS = c.valor;
       r.COD_CTA = contaC191;
+      geracao_.Apuracao.Soma(r, cdProd);
     });
     ParaCadaLinha(*qr4, cdProd, [&](const TDbQuery& l) {
       const std::string nrCfop = Txt(l, "nr_cfop"), cst = CstInformado(Txt(l, "cd_cofins"), cdProd, "C195");
@@ -236,6 +239,7 @@ void TExtracaoBlocoCConsolidado::Compras() {
       r.QUANT_BC_COFINS = r.ALIQ_COFINS_QUANT = Variant();
       r.VL_COFINS = c.valor;
       r.COD_CTA = contaC195;
+      geracao_.Apuracao.Soma(r, cdProd);
     });
   }
   qr2->Close();
@@ -307,6 +311,7 @@ void TExtracaoBlocoCConsolidado::Cupons() {
     c491.QUANT_BC_PIS = c491.ALIQ_PIS_QUANT = Currency(0);
     c491.VL_PIS = p.valor;
     c491.COD_CTA = contaC491;
+    geracao_.Apuracao.Soma(c491);
 
     const Contribuicao c = Calcula(total, Num(*qr2, "tx_cofins"));
     TRegistroC495& c495 = bc.RegistroC495New();
@@ -319,6 +324,7 @@ void TExtracaoBlocoCConsolidado::Cupons() {
     c495.QUANT_BC_COFINS = c495.ALIQ_COFINS_QUANT = Currency(0);
     c495.VL_COFINS = c.valor;
     c495.COD_CTA = contaC495;
+    geracao_.Apuracao.Soma(c495);
   }
   qr2->Close();
 }
